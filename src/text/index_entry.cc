@@ -1,0 +1,76 @@
+#include "text/index_entry.h"
+
+#include <charconv>
+#include <climits>
+
+namespace chatmind {
+namespace {
+
+bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+
+// The bytes of an entry before " <digits><terminator>", or nothing.
+std::optional<std::size_t> SentenceLength(std::string_view entry) {
+  if (entry.size() < 3) return std::nullopt;
+  const std::size_t space = entry.rfind(' ', entry.size() - 2);
+  if (space == std::string_view::npos || space + 2 >= entry.size()) return std::nullopt;
+  for (std::size_t i = space + 1; i + 1 < entry.size(); ++i) {
+    if (!IsDigit(entry[i])) return std::nullopt;
+  }
+  return space;
+}
+
+}  // namespace
+
+std::string MakeIndexEntry(std::string_view sentence, std::int64_t position) {
+  const std::string_view body = sentence.substr(0, sentence.size() - 1);
+  std::string entry;
+  entry.reserve(sentence.size() + 21);
+  entry.append(body);
+  entry.push_back(' ');
+  entry.append(NumberToText(position));
+  entry.push_back(sentence.back());
+  return entry;
+}
+
+std::optional<std::int64_t> IndexEntryPosition(std::string_view entry) {
+  const auto length = SentenceLength(entry);
+  if (!length) return std::nullopt;
+  std::int64_t position = 0;
+  const char* first = entry.data() + *length + 1;
+  const char* last = entry.data() + entry.size() - 1;
+  if (std::from_chars(first, last, position).ptr != last) return std::nullopt;
+  return position;
+}
+
+std::string RenumberIndexEntry(std::string_view entry, std::int64_t position) {
+  std::string renumbered(entry.substr(0, *SentenceLength(entry) + 1));
+  renumbered.append(NumberToText(position));
+  renumbered.push_back(entry.back());
+  return renumbered;
+}
+
+std::string NumberToText(std::int64_t n) {
+  char digits[24];
+  const auto end = std::to_chars(digits, digits + sizeof digits, n).ptr;
+  return std::string(digits, end);
+}
+
+int TextToNumber(std::string_view text) {
+  std::size_t i = 0;
+  while (i < text.size() && (text[i] == ' ' || (text[i] >= '\t' && text[i] <= '\r'))) ++i;
+  bool negative = false;
+  if (i < text.size() && (text[i] == '-' || text[i] == '+')) negative = text[i++] == '-';
+  // Accumulate in 64 bits and stop growing just past the int range, so that
+  // any run of digits clamps instead of overflowing.
+  constexpr std::int64_t kCeiling = std::int64_t{INT_MAX} + 1;
+  std::int64_t value = 0;
+  for (; i < text.size() && IsDigit(text[i]); ++i) {
+    value = value * 10 + (text[i] - '0');
+    if (value > kCeiling) value = kCeiling;
+  }
+  if (negative) value = -value;
+  if (value > INT_MAX) return INT_MAX;
+  return static_cast<int>(value < INT_MIN ? INT_MIN : value);
+}
+
+}  // namespace chatmind

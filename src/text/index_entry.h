@@ -1,0 +1,36 @@
+#ifndef CHATMIND_TEXT_INDEX_ENTRY_H_
+#define CHATMIND_TEXT_INDEX_ENTRY_H_
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace chatmind {
+
+// Returns the index entry of `sentence` (a non-empty sentence from
+// SplitSentences) for the phrase pair at `position`: the sentence with a
+// space and the decimal position inserted before its terminator, so that
+// «Как дела?» at 12 becomes «Как дела 12?».
+std::string MakeIndexEntry(std::string_view sentence, std::int64_t position);
+
+// Returns the position that MakeIndexEntry wrote into `entry`, or nothing
+// when `entry` does not have the shape of an index entry.
+std::optional<std::int64_t> IndexEntryPosition(std::string_view entry);
+
+// Returns `entry` with its position replaced by `position`. `entry` must
+// have the shape of an index entry (IndexEntryPosition gives a value).
+std::string RenumberIndexEntry(std::string_view entry, std::int64_t position);
+
+// Returns the decimal text of `n`: a '-' for negative values, no leading
+// zeros, no spaces.
+std::string NumberToText(std::int64_t n);
+
+// Returns the value of the decimal integer at the start of `text`, after
+// white space (0x09-0x0D, 0x20) and one optional sign; 0 when no digit
+// follows. Values beyond the int range are clamped to it.
+int TextToNumber(std::string_view text);
+
+}  // namespace chatmind
+
+#endif  // CHATMIND_TEXT_INDEX_ENTRY_H_

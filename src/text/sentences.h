@@ -1,0 +1,23 @@
+#ifndef CHATMIND_TEXT_SENTENCES_H_
+#define CHATMIND_TEXT_SENTENCES_H_
+
+#include <cstddef>
+#include <string_view>
+
+#include "text/string_list.h"
+
+namespace chatmind {
+
+// '.', '?' and '!' end a sentence; no other byte does.
+constexpr bool IsSentenceTerminator(char c) { return c == '.' || c == '?' || c == '!'; }
+
+// Splits `text` into sentences and inserts them at the front of
+// `sentences`, the text's last sentence first. A sentence ends at a
+// terminator, loses its leading spaces (0x20 only) and is kept only when it
+// is at least 2 bytes long; bytes after the last terminator are dropped.
+// Returns the number of elements `sentences` holds afterwards.
+std::size_t SplitSentences(std::string_view text, StringList& sentences);
+
+}  // namespace chatmind
+
+#endif  // CHATMIND_TEXT_SENTENCES_H_

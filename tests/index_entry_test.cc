@@ -1,0 +1,70 @@
+#include "text/index_entry.h"
+
+#include <gtest/gtest.h>
+
+#include <climits>
+
+#include "support/test_support.h"
+
+namespace chatmind {
+namespace {
+
+using testing::W;
+
+TEST(MakeIndexEntryTest, InsertsSpaceAndPositionBeforeTerminator) {
+  EXPECT_EQ(MakeIndexEntry(W("Как дела?"), 12), W("Как дела 12?"));
+  EXPECT_EQ(MakeIndexEntry(W("Ок."), 0), W("Ок 0."));
+  EXPECT_EQ(MakeIndexEntry(W("Да !"), 7), W("Да  7!"));
+}
+
+TEST(IndexEntryPositionTest, ReadsBackWhatMakeIndexEntryWrote) {
+  for (std::int64_t position : {0, 7, 12, 305, 2147483647}) {
+    EXPECT_EQ(IndexEntryPosition(MakeIndexEntry(W("Как 5 дела?"), position)), position);
+  }
+}
+
+TEST(IndexEntryPositionTest, RejectsTextsThatAreNoEntry) {
+  for (const char* text : {"", "a?", "a b?", "a 1x?", " ?", "a 1"}) {
+    EXPECT_FALSE(IndexEntryPosition(text).has_value()) << text;
+  }
+}
+
+TEST(RenumberIndexEntryTest, ReplacesOnlyThePosition) {
+  EXPECT_EQ(RenumberIndexEntry(W("Мне 12 лет 3?"), 10), W("Мне 12 лет 10?"));
+  EXPECT_EQ(RenumberIndexEntry(W("Да  7!"), 0), W("Да  0!"));
+}
+
+TEST(NumberToTextTest, Table) {
+  EXPECT_EQ(NumberToText(0), "0");
+  EXPECT_EQ(NumberToText(305), "305");
+  EXPECT_EQ(NumberToText(-5), "-5");
+}
+
+TEST(TextToNumberTest, Table) {
+  const struct {
+    const char* text;
+    int value;
+  } cases[] = {
+      {"12", 12},
+      {"12?", 12},
+      {" 7", 7},
+      {"\t\n7", 7},
+      {"-3", -3},
+      {"+3", 3},
+      {"- 3", 0},
+      {"x12", 0},
+      {"", 0},
+      {"--3", 0},
+      {"\xA0"
+       "5",
+       0},
+      {"99999999999999999999", INT_MAX},
+      {"-99999999999999999999", INT_MIN},
+      {"2147483648", INT_MAX},
+      {"-2147483648", INT_MIN},
+  };
+  for (const auto& c : cases) EXPECT_EQ(TextToNumber(c.text), c.value) << c.text;
+}
+
+}  // namespace
+}  // namespace chatmind

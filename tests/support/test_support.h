@@ -1,0 +1,39 @@
+#ifndef CHATMIND_TESTS_SUPPORT_TEST_SUPPORT_H_
+#define CHATMIND_TESTS_SUPPORT_TEST_SUPPORT_H_
+
+#include <filesystem>
+#include <initializer_list>
+#include <string>
+#include <string_view>
+
+namespace chatmind::testing {
+
+// Converts a UTF-8 literal (ASCII, Russian letters, « ») to Windows-1251, so
+// that tests read as text while the engine sees its own bytes.
+std::string W(std::string_view utf8);
+
+// Joins `lines` (UTF-8, converted with W), ending each with CR LF: the
+// bytes of a mind file as the writer makes them.
+std::string MindFile(std::initializer_list<std::string_view> lines);
+
+// A fresh directory, removed with everything in it when the object goes.
+class TempDir {
+ public:
+  TempDir();
+  ~TempDir();
+  TempDir(const TempDir&) = delete;
+  TempDir& operator=(const TempDir&) = delete;
+
+  // The path of `name` inside the directory.
+  std::string Path(std::string_view name) const;
+
+ private:
+  std::filesystem::path path_;
+};
+
+std::string ReadBytes(const std::string& path);
+void WriteBytes(const std::string& path, std::string_view bytes);
+
+}  // namespace chatmind::testing
+
+#endif  // CHATMIND_TESTS_SUPPORT_TEST_SUPPORT_H_
