@@ -1,0 +1,120 @@
+#include "mind/mind_writer.h"
+
+#include <algorithm>
+#include <array>
+#include <string>
+#include <utility>
+
+#include "mind/mind_format.h"
+#include "text/index_entry.h"
+
+namespace chatmind {
+namespace {
+
+StringList RenumberedIndex(const StringList& index, std::size_t pairs) {
+  StringList renumbered;
+  renumbered.reserve(index.size());
+  for (const std::string& entry : index) {
+    const auto position = IndexEntryPosition(entry);
+    if (position && *position >= 0 && static_cast<std::size_t>(*position) < pairs) {
+      const std::size_t target = SavedOrderTarget(static_cast<std::size_t>(*position), pairs);
+      renumbered.push_back(RenumberIndexEntry(entry, static_cast<std::int64_t>(target)));
+    } else {
+      renumbered.push_back(entry);
+    }
+  }
+  return renumbered;
+}
+
+// A line feed would split the element's line and 0x1A would end the file
+// at the next load; both become spaces.
+bool WriteElement(ByteSink& sink, std::string_view element) {
+  if (element.find_first_of("\n\x1a") == std::string_view::npos) return sink.Write(element);
+  std::string safe(element);
+  for (char& c : safe) {
+    if (c == '\n' || c == '\x1a') c = ' ';
+  }
+  return sink.Write(safe);
+}
+
+bool WriteLine(ByteSink& sink, std::string_view prefix, std::string_view element,
+               std::string_view suffix) {
+  return sink.Write(prefix) && WriteElement(sink, element) && sink.Write(suffix) &&
+         sink.Write("\r\n");
+}
+
+bool WriteFamily(ByteSink& sink, const StringList& keys, const StringList& replies,
+                 std::string_view opener, std::string_view closer) {
+  const std::size_t count = std::min(keys.size(), replies.size());
+  for (std::size_t i = 0; i < count; ++i) {
+    if (!WriteLine(sink, opener, keys[i], closer) || !WriteLine(sink, "", replies[i], "")) {
+      return false;
+    }
+  }
+  return true;
+}
+
+}  // namespace
+
+std::size_t SavedOrderSource(std::size_t position, std::size_t n) {
+  const std::size_t evens = (n + 1) / 2;
+  const std::size_t k = n - 1 - position;
+  return k < evens ? 2 * k : 2 * (k - evens) + 1;
+}
+
+std::size_t SavedOrderTarget(std::size_t position, std::size_t n) {
+  const std::size_t evens = (n + 1) / 2;
+  const std::size_t k = position % 2 == 0 ? position / 2 : evens + position / 2;
+  return n - 1 - k;
+}
+
+void ReorderForSave(Mind& mind) {
+  StringList index = RenumberedIndex(mind.SentenceIndex, mind.PhraseReplies.size());
+  std::array<StringList, kFileBackedLists.size()> reordered;
+  for (std::size_t l = 0; l < kFileBackedLists.size(); ++l) {
+    reordered[l].reserve((mind.*kFileBackedLists[l]).size());
+  }
+  // Nothing below allocates, so a family is never left half reordered.
+  for (std::size_t l = 0; l < kFileBackedLists.size(); ++l) {
+    StringList& list = mind.*kFileBackedLists[l];
+    for (std::size_t j = 0; j < list.size(); ++j) {
+      reordered[l].push_back(std::move(list[SavedOrderSource(j, list.size())]));
+    }
+    list.swap(reordered[l]);
+  }
+  mind.SentenceIndex.swap(index);
+}
+
+bool WriteMindRecords(const Mind& mind, ByteSink& sink) {
+  if (!WriteFamily(sink, mind.PhraseKeys, mind.PhraseReplies, "", "")) return false;
+  for (const BracketedRecord& bracketed : kBracketedRecords) {
+    const char opener[] = {' ', bracketed.opener};
+    const std::string_view closer(&bracketed.closer, 1);
+    if (!WriteFamily(sink, mind.*bracketed.keys, mind.*bracketed.replies,
+                     std::string_view(opener, 2), closer)) {
+      return false;
+    }
+  }
+  for (const TaggedRecord& tagged : kTaggedRecords) {
+    for (const std::string& element : mind.*tagged.list) {
+      if (!sink.Write(tagged.tag) || !sink.Write("\r\n") || !WriteLine(sink, "", element, "")) {
+        return false;
+      }
+    }
+  }
+  return true;
+}
+
+bool WriteMind(Mind& mind, std::string_view path) {
+  ReorderForSave(mind);
+  return ReplaceFile(std::string(path),
+                     [&mind](ByteSink& sink) { return WriteMindRecords(mind, sink); });
+}
+
+bool SaveMindFile(Mind& mind, std::string_view path) {
+  if (path.empty() || !WriteMind(mind, path)) return false;
+  ClearMind(mind);
+  return true;
+}
+
+}  // namespace chatmind

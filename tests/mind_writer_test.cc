@@ -1,0 +1,281 @@
+#include "mind/mind_writer.h"
+
+#include <gtest/gtest.h>
+#include <signal.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
+
+#include <filesystem>
+
+#include "mind/mind_reader.h"
+#include "support/test_support.h"
+
+namespace chatmind {
+namespace {
+
+using testing::MindFile;
+using testing::ReadBytes;
+using testing::TempDir;
+using testing::W;
+using testing::WriteBytes;
+
+class StringSink : public ByteSink {
+ public:
+  bool Write(std::string_view bytes) override {
+    bytes_.append(bytes);
+    return true;
+  }
+  const std::string& bytes() const { return bytes_; }
+
+ private:
+  std::string bytes_;
+};
+
+std::string Records(const Mind& mind) {
+  StringSink sink;
+  EXPECT_TRUE(WriteMindRecords(mind, sink));
+  return sink.bytes();
+}
+
+std::size_t FilesIn(const TempDir& dir) {
+  std::size_t count = 0;
+  for ([[maybe_unused]] const auto& entry : std::filesystem::directory_iterator(dir.Path(""))) {
+    ++count;
+  }
+  return count;
+}
+
+TEST(ReorderForSaveTest, Table) {
+  const struct {
+    StringList source;
+    StringList target;
+  } cases[] = {
+      {{}, {}},
+      {{"A"}, {"A"}},
+      {{"A", "B"}, {"B", "A"}},
+      {{"A", "B", "C"}, {"B", "C", "A"}},
+      {{"A", "B", "C", "D"}, {"D", "B", "C", "A"}},
+      {{"A", "B", "C", "D", "E"}, {"D", "B", "E", "C", "A"}},
+  };
+  for (const auto& c : cases) {
+    for (StringList Mind::*list : kFileBackedLists) {
+      Mind mind;
+      mind.*list = c.source;
+      ReorderForSave(mind);
+      EXPECT_EQ(mind.*list, c.target);
+    }
+    for (std::size_t i = 0; i < c.source.size(); ++i) {
+      EXPECT_EQ(SavedOrderSource(SavedOrderTarget(i, c.source.size()), c.source.size()), i);
+    }
+  }
+}
+
+TEST(ReorderForSaveTest, CyclesThroughOrders) {
+  Mind mind;
+  mind.InitialPhrases = {"A", "B", "C"};
+  ReorderForSave(mind);
+  EXPECT_EQ(mind.InitialPhrases, (StringList{"B", "C", "A"}));
+  ReorderForSave(mind);
+  EXPECT_EQ(mind.InitialPhrases, (StringList{"C", "A", "B"}));
+}
+
+TEST(ReorderForSaveTest, IndexEntriesFollowTheirPairs) {
+  Mind mind;
+  AppendMindContent(mind, "a. b.\nx\nc 1.\ny\nd!\nz\ne?\nw\n");
+  ReorderForSave(mind);
+  ASSERT_EQ(mind.PhraseKeys, (StringList{"e?", "c 1.", "d!", "a. b."}));
+  EXPECT_EQ(mind.SentenceIndex, (StringList{"b 3.", "a 3.", "c 1 1.", "d 2!", "e 0?"}));
+}
+
+TEST(WriteMindRecordsTest, SectionOrderAndTagPerElement) {
+  Mind mind;
+  mind.PhraseKeys = {"b", "c"};
+  mind.PhraseReplies = {"2", "3"};
+  mind.BracketKeys = {""};
+  mind.BracketReplies = {"k"};
+  mind.BarKeys = {""};
+  mind.BarReplies = {"j"};
+  mind.BraceKeys = {""};
+  mind.BraceReplies = {"i"};
+  mind.ParenKeys = {""};
+  mind.ParenReplies = {"h"};
+  mind.InitialPhrases = {"g"};
+  mind.EscapePhrases = {"f"};
+  mind.IgnoredWords = {"e"};
+  mind.QuestionWords = {W("что"), W("как")};
+  EXPECT_EQ(Records(mind), MindFile({"b",           "2",   "c",           "3",   " ()",        "h",
+                                     " ||",         "j",   " {}",         "i",   " []",        "k",
+                                     " <QUESTION>", "что", " <QUESTION>", "как", " <IGNORED>", "e",
+                                     " <ESCAPE>",   "f",   " <INITIAL>",  "g"}));
+}
+
+TEST(WriteMindRecordsTest, ExactBytes) {
+  Mind mind;
+  mind.PhraseKeys = {W("Привет!")};
+  mind.PhraseReplies = {W("Здравствуй!")};
+  mind.QuestionWords = {W("как")};
+  EXPECT_EQ(Records(mind),
+            "\xCF\xF0\xE8\xE2\xE5\xF2\x21\x0D\x0A\xC7\xE4\xF0\xE0\xE2\xF1\xF2\xE2\xF3\xE9\x21\x0D"
+            "\x0A\x20\x3C\x51\x55\x45\x53\x54\x49\x4F\x4E\x3E\x0D\x0A\xEA\xE0\xEA\x0D\x0A");
+}
+
+TEST(WriteMindRecordsTest, BytesTheFormatCannotCarryBecomeSpaces) {
+  Mind mind;
+  mind.PhraseKeys = {
+      "a\nb\x1a"
+      "c."};
+  mind.PhraseReplies = {"lone\rCR"};
+  EXPECT_EQ(Records(mind), "a b c.\r\nlone\rCR\r\n");
+}
+
+class SaveMindFileTest : public ::testing::Test {
+ protected:
+  std::string Path() const { return dir_.Path("out.mind"); }
+  TempDir dir_;
+};
+
+TEST_F(SaveMindFileTest, WorkedExampleWritesFourteenLinesAndUnloads) {
+  Mind mind;
+  AppendMindContent(
+      mind, MindFile({"Привет!", "Здравствуй!", "Как дела? Что нового?", "Всё хорошо.", " (погода)",
+                      "Погода сегодня хорошая.", " {как}", "Не знаю как.", " <QUESTION>", "как",
+                      " <THOUGHT>", "Это забудется.", "", "Пока!", " <ESCAPE>", "Давай о другом.",
+                      " <INITIAL>", "Расскажи о себе.", "Кто ты?"}));
+  mind.ReplyHistory = {"r"};
+  mind.LastReply = "r";
+  ASSERT_TRUE(SaveMindFile(mind, Path()));
+  EXPECT_EQ(ReadBytes(Path()),
+            MindFile({"Как дела? Что нового?", "Всё хорошо.", "Привет!", "Здравствуй!", " (погода)",
+                      "Погода сегодня хорошая.", " {как}", "Не знаю как.", " <QUESTION>", "как",
+                      " <ESCAPE>", "Давай о другом.", " <INITIAL>", "Расскажи о себе."}));
+  for (StringList Mind::*list : kFileBackedLists) EXPECT_TRUE((mind.*list).empty());
+  EXPECT_TRUE(mind.SentenceIndex.empty());
+  EXPECT_EQ(mind.ReplyHistory, StringList{"r"});
+  EXPECT_EQ(mind.LastReply, "r");
+}
+
+TEST_F(SaveMindFileTest, PairsAreWrittenInSavedOrder) {
+  Mind mind;
+  mind.PhraseKeys = {"a", "b", "c"};
+  mind.PhraseReplies = {"1", "2", "3"};
+  ASSERT_TRUE(SaveMindFile(mind, Path()));
+  EXPECT_EQ(ReadBytes(Path()), MindFile({"b", "2", "c", "3", "a", "1"}));
+}
+
+TEST_F(SaveMindFileTest, EmptyMindEmptiesTheFile) {
+  WriteBytes(Path(), "old\r\ncontent\r\n");
+  Mind mind;
+  ASSERT_TRUE(SaveMindFile(mind, Path()));
+  EXPECT_EQ(ReadBytes(Path()), "");
+  ASSERT_TRUE(SaveMindFile(mind, Path())) << "a second save right after the first";
+  EXPECT_EQ(ReadBytes(Path()), "");
+}
+
+TEST_F(SaveMindFileTest, SaveThenLoadGivesBackTheWrittenOrder) {
+  Mind mind;
+  AppendMindContent(mind, "k1.\nv1\nk2.\nv2\n ()\np\n ||\nb\n {}\nc\n []\nd\n");
+  mind.PhraseKeys.push_back(" (learned)");
+  mind.PhraseReplies.push_back("lone\rCR");
+  ASSERT_TRUE(SaveMindFile(mind, Path()));
+  Mind loaded;
+  ASSERT_TRUE(LoadMindFile(loaded, Path()));
+  EXPECT_EQ(loaded.PhraseKeys, (StringList{"k2.", "k1."}));
+  EXPECT_EQ(loaded.ParenKeys, (StringList{"learned", ""}))
+      << "a bracket-shaped key reads back as a rule";
+  EXPECT_EQ(loaded.ParenReplies, (StringList{"lone\rCR", "p"}));
+  EXPECT_EQ(loaded.BarKeys, StringList{""});
+  EXPECT_EQ(loaded.BraceKeys, StringList{""});
+  EXPECT_EQ(loaded.BracketKeys, StringList{""});
+}
+
+TEST_F(SaveMindFileTest, EmptyPathChangesNothing) {
+  Mind mind;
+  mind.EscapePhrases = {"A", "B"};
+  EXPECT_FALSE(SaveMindFile(mind, ""));
+  EXPECT_EQ(mind.EscapePhrases, (StringList{"A", "B"}));
+}
+
+TEST_F(SaveMindFileTest, MissingDirectoryKeepsReorderedLists) {
+  Mind mind;
+  AppendMindContent(mind, "a.\n1\nb.\n2\nc.\n3\n");
+  const std::string path = dir_.Path("missing/out.mind");
+  ASSERT_FALSE(SaveMindFile(mind, path));
+  EXPECT_EQ(mind.PhraseKeys, (StringList{"b.", "c.", "a."}));
+  EXPECT_EQ(mind.PhraseReplies, (StringList{"2", "3", "1"}));
+  EXPECT_EQ(mind.SentenceIndex, (StringList{"a 2.", "b 0.", "c 1."}));
+  ASSERT_FALSE(SaveMindFile(mind, path));
+  EXPECT_EQ(mind.PhraseKeys, (StringList{"c.", "a.", "b."}));
+  EXPECT_EQ(FilesIn(dir_), 0u);
+}
+
+TEST_F(SaveMindFileTest, FullDeviceFailsAndStaysADevice) {
+  Mind mind;
+  mind.EscapePhrases = {"e"};
+  ASSERT_FALSE(SaveMindFile(mind, "/dev/full"));
+  EXPECT_EQ(mind.EscapePhrases, StringList{"e"});
+  struct stat status;
+  ASSERT_EQ(stat("/dev/full", &status), 0);
+  EXPECT_TRUE(S_ISCHR(status.st_mode));
+}
+
+// A file size limit makes writes past it fail as on a full disk.
+class FileSizeLimit {
+ public:
+  explicit FileSizeLimit(rlim_t bytes) {
+    previous_handler_ = signal(SIGXFSZ, SIG_IGN);
+    getrlimit(RLIMIT_FSIZE, &previous_);
+    rlimit limit = previous_;
+    limit.rlim_cur = bytes;
+    setrlimit(RLIMIT_FSIZE, &limit);
+  }
+  ~FileSizeLimit() {
+    setrlimit(RLIMIT_FSIZE, &previous_);
+    signal(SIGXFSZ, previous_handler_);
+  }
+
+ private:
+  rlimit previous_;
+  sighandler_t previous_handler_;
+};
+
+TEST_F(SaveMindFileTest, FullDiskKeepsOldFileAndKnowledge) {
+  const std::string old_content = MindFile({"old.", "file"});
+  WriteBytes(Path(), old_content);
+  Mind mind;
+  for (int i = 0; i < 20000; ++i) {
+    mind.PhraseKeys.push_back("key " + std::to_string(i) + ".");
+    mind.PhraseReplies.push_back("reply");
+  }
+  {
+    FileSizeLimit limit(100000);
+    EXPECT_FALSE(SaveMindFile(mind, Path()));
+  }
+  EXPECT_EQ(ReadBytes(Path()), old_content);
+  EXPECT_EQ(mind.PhraseKeys.size(), 20000u);
+  EXPECT_EQ(FilesIn(dir_), 1u) << "no temporary file is left";
+  EXPECT_TRUE(SaveMindFile(mind, Path())) << "the knowledge can be saved once there is room";
+}
+
+TEST_F(SaveMindFileTest, KeepsPermissionBits) {
+  WriteBytes(Path(), "old");
+  ASSERT_EQ(chmod(Path().c_str(), 0640), 0);
+  Mind mind;
+  ASSERT_TRUE(SaveMindFile(mind, Path()));
+  struct stat status;
+  ASSERT_EQ(stat(Path().c_str(), &status), 0);
+  EXPECT_EQ(status.st_mode & 07777, 0640u);
+}
+
+TEST_F(SaveMindFileTest, ReplacesTheFileALinkPointsTo) {
+  const std::string target = dir_.Path("real.mind");
+  WriteBytes(target, "old");
+  std::filesystem::create_symlink("real.mind", Path());
+  Mind mind;
+  mind.EscapePhrases = {"e"};
+  ASSERT_TRUE(SaveMindFile(mind, Path()));
+  EXPECT_TRUE(std::filesystem::is_symlink(Path()));
+  EXPECT_EQ(ReadBytes(target), MindFile({" <ESCAPE>", "e"}));
+}
+
+}  // namespace
+}  // namespace chatmind
