@@ -1,0 +1,16 @@
+# Fails unless LIBRARY defines exactly the three C functions as dynamic symbols.
+execute_process(COMMAND ${NM} -D --defined-only --format=posix ${LIBRARY}
+                OUTPUT_VARIABLE listing RESULT_VARIABLE status)
+if(NOT status EQUAL 0)
+  message(FATAL_ERROR "${NM} failed on ${LIBRARY}")
+endif()
+string(REGEX MATCHALL "[^\n]+" lines "${listing}")
+set(names "")
+foreach(line IN LISTS lines)
+  string(REGEX REPLACE " .*" "" name "${line}")
+  list(APPEND names "${name}")
+endforeach()
+list(SORT names)
+if(NOT names STREQUAL "GetReplyTo;LoadMind;SaveMind")
+  message(FATAL_ERROR "exported symbols are [${names}], expected GetReplyTo, LoadMind, SaveMind")
+endif()
