@@ -4,8 +4,11 @@
 #include <signal.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <filesystem>
+#include <functional>
 
 #include "mind/mind_reader.h"
 #include "support/test_support.h"
@@ -254,6 +257,50 @@ TEST_F(SaveMindFileTest, FullDiskKeepsOldFileAndKnowledge) {
   EXPECT_EQ(mind.PhraseKeys.size(), 20000u);
   EXPECT_EQ(FilesIn(dir_), 1u) << "no temporary file is left";
   EXPECT_TRUE(SaveMindFile(mind, Path())) << "the knowledge can be saved once there is room";
+}
+
+// Runs `save` in a child process that may not create files in `dir` (root
+// may create files anywhere, so a root child becomes nobody) and returns
+// what it returned.
+bool SaveWithoutDirectoryWrite(const TempDir& dir, const std::function<bool()>& save) {
+  EXPECT_EQ(chmod(dir.Path("").c_str(), 0555), 0);
+  const pid_t child = fork();
+  if (child == 0) {
+    const uid_t nobody = 65534;
+    if (geteuid() == 0 && (setgid(nobody) != 0 || setuid(nobody) != 0)) _exit(2);
+    _exit(save() ? 0 : 1);
+  }
+  int status = 0;
+  waitpid(child, &status, 0);
+  EXPECT_EQ(chmod(dir.Path("").c_str(), 0755), 0);
+  EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) != 2) << "child could not drop privileges";
+  return WIFEXITED(status) && WEXITSTATUS(status) == 0;
+}
+
+TEST_F(SaveMindFileTest, WritableFileInReadOnlyDirectoryIsWrittenInPlace) {
+  WriteBytes(Path(), "old content that is longer than the new one\r\n");
+  ASSERT_EQ(chmod(Path().c_str(), 0666), 0);
+  struct stat before;
+  ASSERT_EQ(stat(Path().c_str(), &before), 0);
+  const bool saved = SaveWithoutDirectoryWrite(dir_, [this] {
+    Mind mind;
+    mind.EscapePhrases = {"e"};
+    return SaveMindFile(mind, Path());
+  });
+  EXPECT_TRUE(saved);
+  EXPECT_EQ(ReadBytes(Path()), MindFile({" <ESCAPE>", "e"}));
+  struct stat after;
+  ASSERT_EQ(stat(Path().c_str(), &after), 0);
+  EXPECT_EQ(after.st_ino, before.st_ino) << "the same file, written in place";
+  EXPECT_EQ(FilesIn(dir_), 1u);
+}
+
+TEST_F(SaveMindFileTest, NewFileInReadOnlyDirectoryFails) {
+  EXPECT_FALSE(SaveWithoutDirectoryWrite(dir_, [this] {
+    Mind mind;
+    return SaveMindFile(mind, Path());
+  }));
+  EXPECT_EQ(FilesIn(dir_), 0u);
 }
 
 TEST_F(SaveMindFileTest, KeepsPermissionBits) {
