@@ -8,7 +8,7 @@
 namespace chatmind {
 namespace {
 
-using testing::W;
+using test::W;
 
 const std::string kNotUnderstood = W("Не понял.");
 

@@ -7,11 +7,11 @@
 namespace chatmind {
 namespace {
 
-using testing::MindFile;
-using testing::ReadBytes;
-using testing::TempDir;
-using testing::W;
-using testing::WriteBytes;
+using test::MindFile;
+using test::ReadBytes;
+using test::TempDir;
+using test::W;
+using test::WriteBytes;
 
 class EngineTest : public ::testing::Test {
  protected:

@@ -9,7 +9,7 @@
 namespace chatmind {
 namespace {
 
-using testing::W;
+using test::W;
 
 TEST(MakeIndexEntryTest, InsertsSpaceAndPositionBeforeTerminator) {
   EXPECT_EQ(MakeIndexEntry(W("Как дела?"), 12), W("Как дела 12?"));

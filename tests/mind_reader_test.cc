@@ -7,10 +7,10 @@
 namespace chatmind {
 namespace {
 
-using testing::MindFile;
-using testing::TempDir;
-using testing::W;
-using testing::WriteBytes;
+using test::MindFile;
+using test::TempDir;
+using test::W;
+using test::WriteBytes;
 
 Mind Loaded(std::string_view content) {
   Mind mind;

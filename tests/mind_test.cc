@@ -7,7 +7,7 @@
 namespace chatmind {
 namespace {
 
-using testing::W;
+using test::W;
 
 TEST(FindStringTest, FirstEqualElementOrMinusOne) {
   EXPECT_EQ(FindString("a", {}), -1);

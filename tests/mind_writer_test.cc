@@ -16,11 +16,11 @@
 namespace chatmind {
 namespace {
 
-using testing::MindFile;
-using testing::ReadBytes;
-using testing::TempDir;
-using testing::W;
-using testing::WriteBytes;
+using test::MindFile;
+using test::ReadBytes;
+using test::TempDir;
+using test::W;
+using test::WriteBytes;
 
 class StringSink : public ByteSink {
  public:

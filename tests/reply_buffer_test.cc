@@ -27,10 +27,10 @@ void operator delete[](void* block, std::size_t) noexcept { std::free(block); }
 namespace chatmind {
 namespace {
 
-using testing::MindFile;
-using testing::TempDir;
-using testing::W;
-using testing::WriteBytes;
+using test::MindFile;
+using test::TempDir;
+using test::W;
+using test::WriteBytes;
 
 // Stores `reply` and tells whether that took a new block.
 bool StoreTookNewBlock(ReplyBuffer& buffer, const std::string& reply) {

@@ -7,7 +7,7 @@
 namespace chatmind {
 namespace {
 
-using testing::W;
+using test::W;
 
 struct SplitCase {
   const char* name;

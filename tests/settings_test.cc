@@ -7,8 +7,8 @@
 namespace chatmind {
 namespace {
 
-using testing::TempDir;
-using testing::WriteBytes;
+using test::TempDir;
+using test::WriteBytes;
 
 TEST(SettingsFileNameTest, Table) {
   const struct {

@@ -6,7 +6,7 @@
 #include <sstream>
 #include <stdexcept>
 
-namespace chatmind::testing {
+namespace chatmind::test {
 namespace {
 
 char ToCp1251(char32_t c) {
@@ -82,4 +82,4 @@ void WriteBytes(const std::string& path, std::string_view bytes) {
   file.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
 }
 
-}  // namespace chatmind::testing
+}  // namespace chatmind::test

@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-namespace chatmind::testing {
+namespace chatmind::test {
 
 // Converts a UTF-8 literal (ASCII, Russian letters, « ») to Windows-1251, so
 // that tests read as text while the engine sees its own bytes.
@@ -34,6 +34,6 @@ class TempDir {
 std::string ReadBytes(const std::string& path);
 void WriteBytes(const std::string& path, std::string_view bytes);
 
-}  // namespace chatmind::testing
+}  // namespace chatmind::test
 
 #endif  // CHATMIND_TESTS_SUPPORT_TEST_SUPPORT_H_
