@@ -12,6 +12,7 @@
 
 #include "mind/mind_reader.h"
 #include "support/test_support.h"
+#include "text/index_entry.h"
 
 namespace chatmind {
 namespace {
@@ -161,8 +162,10 @@ TEST_F(SaveMindFileTest, PairsAreWrittenInSavedOrder) {
   Mind mind;
   mind.PhraseKeys = {"a", "b", "c"};
   mind.PhraseReplies = {"1", "2", "3"};
+  mind.QuestionWords = {W("как"), W("что")};
   ASSERT_TRUE(SaveMindFile(mind, Path()));
-  EXPECT_EQ(ReadBytes(Path()), MindFile({"b", "2", "c", "3", "a", "1"}));
+  EXPECT_EQ(ReadBytes(Path()),
+            MindFile({"b", "2", "c", "3", "a", "1", " <QUESTION>", "что", " <QUESTION>", "как"}));
 }
 
 TEST_F(SaveMindFileTest, EmptyMindEmptiesTheFile) {
@@ -322,6 +325,37 @@ TEST_F(SaveMindFileTest, ReplacesTheFileALinkPointsTo) {
   ASSERT_TRUE(SaveMindFile(mind, Path()));
   EXPECT_TRUE(std::filesystem::is_symlink(Path()));
   EXPECT_EQ(ReadBytes(target), MindFile({" <ESCAPE>", "e"}));
+}
+
+// Former bugs: a save used to leave index entries on the positions their
+// pairs had before the reorder, so that after a reload of the same file old
+// entries answered with the replies of unrelated pairs.
+
+TEST_F(SaveMindFileTest, AfterSaveAndReloadEveryEntryPointsAtItsOwnPair) {
+  Mind mind;
+  AppendMindContent(mind, MindFile({"Привет! Как дела?", "1", "Кто ты?", "2", "Ок.", "3"}));
+  ASSERT_TRUE(SaveMindFile(mind, Path()));
+  EXPECT_TRUE(mind.SentenceIndex.empty());
+  ASSERT_TRUE(LoadMindFile(mind, Path()));
+  EXPECT_EQ(mind.PhraseKeys, (StringList{W("Кто ты?"), W("Ок."), W("Привет! Как дела?")}));
+  EXPECT_EQ(mind.SentenceIndex,
+            (StringList{W("Кто ты 0?"), W("Ок 1."), W("Как дела 2?"), W("Привет 2!")}));
+}
+
+TEST_F(SaveMindFileTest, FailedSaveKeepsEveryEntryOnItsOwnPair) {
+  Mind mind;
+  AppendMindContent(mind, MindFile({"Раз. Два.", "1", "Три!", "2", "Четыре?", "3", "Пять.", "4"}));
+  for (int save = 0; save < 3; ++save) {
+    ASSERT_FALSE(SaveMindFile(mind, dir_.Path("missing/out.mind")));
+    for (const std::string& entry : mind.SentenceIndex) {
+      const auto position = IndexEntryPosition(entry);
+      ASSERT_TRUE(position.has_value());
+      const std::string sentence = entry.substr(0, entry.rfind(' ')) + entry.back();
+      EXPECT_NE(mind.PhraseKeys[static_cast<std::size_t>(*position)].find(sentence),
+                std::string::npos)
+          << "save " << save << ": " << entry;
+    }
+  }
 }
 
 }  // namespace

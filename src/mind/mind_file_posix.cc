@@ -7,6 +7,7 @@
 #include <climits>
 #include <cstdint>
 #include <string>
+#include <utility>
 
 #include "mind/mind_file.h"
 

@@ -24,9 +24,9 @@ std::string AskStrategies(const Mind& mind, std::string_view text) {
 }  // namespace
 
 std::string ComposeReply(Mind& mind, std::string_view text, const FallbackReader& read_fallback) {
-  const std::size_t spaces = text.find_first_not_of(' ');
-  if (spaces == std::string_view::npos && !text.empty()) return {};
-  std::string normalized(text.substr(spaces == std::string_view::npos ? 0 : spaces));
+  const std::size_t start = text.find_first_not_of(' ');
+  if (start == std::string_view::npos && !text.empty()) return {};
+  std::string normalized(text.substr(start == std::string_view::npos ? 0 : start));
   if (normalized.empty() || !IsSentenceTerminator(normalized.back())) normalized.push_back('?');
 
   std::string reply = AskStrategies(mind, normalized);
