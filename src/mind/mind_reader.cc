@@ -1,5 +1,6 @@
 #include "mind/mind_reader.h"
 
+#include <array>
 #include <iterator>
 #include <string>
 
