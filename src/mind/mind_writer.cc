@@ -97,7 +97,7 @@ bool WriteMindRecords(const Mind& mind, ByteSink& sink) {
   }
   for (const TaggedRecord& tagged : kTaggedRecords) {
     for (const std::string& element : mind.*tagged.list) {
-      if (!sink.Write(tagged.tag) || !sink.Write("\r\n") || !WriteLine(sink, "", element, "")) {
+      if (!WriteLine(sink, tagged.tag, "", "") || !WriteLine(sink, "", element, "")) {
         return false;
       }
     }
