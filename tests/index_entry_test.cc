@@ -18,13 +18,13 @@ TEST(MakeIndexEntryTest, InsertsSpaceAndPositionBeforeTerminator) {
 }
 
 TEST(IndexEntryPositionTest, ReadsBackWhatMakeIndexEntryWrote) {
-  for (std::int64_t position : {0, 7, 12, 305, 2147483647}) {
+  for (std::size_t position : {0u, 7u, 12u, 305u, 2147483647u}) {
     EXPECT_EQ(IndexEntryPosition(MakeIndexEntry(W("Как 5 дела?"), position)), position);
   }
 }
 
 TEST(IndexEntryPositionTest, RejectsTextsThatAreNoEntry) {
-  for (const char* text : {"", "a?", "a b?", "a 1x?", " ?", "a 1"}) {
+  for (const char* text : {"", "a?", "a b?", "a 1x?", " ?", "a 1", "a 99999999999999999999999?"}) {
     EXPECT_FALSE(IndexEntryPosition(text).has_value()) << text;
   }
 }

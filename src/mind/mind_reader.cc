@@ -27,7 +27,7 @@ void StorePhraseRecord(Mind& staged, std::string_view key, std::string_view valu
   sentences.clear();
   SplitSentences(key, sentences);
   for (const std::string& sentence : sentences) {
-    staged.SentenceIndex.push_back(MakeIndexEntry(sentence, static_cast<std::int64_t>(position)));
+    staged.SentenceIndex.push_back(MakeIndexEntry(sentence, position));
   }
 }
 

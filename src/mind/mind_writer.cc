@@ -16,9 +16,8 @@ StringList RenumberedIndex(const StringList& index, std::size_t pairs) {
   renumbered.reserve(index.size());
   for (const std::string& entry : index) {
     const auto position = IndexEntryPosition(entry);
-    if (position && *position >= 0 && static_cast<std::size_t>(*position) < pairs) {
-      const std::size_t target = SavedOrderTarget(static_cast<std::size_t>(*position), pairs);
-      renumbered.push_back(RenumberIndexEntry(entry, static_cast<std::int64_t>(target)));
+    if (position && *position < pairs) {
+      renumbered.push_back(RenumberIndexEntry(entry, SavedOrderTarget(*position, pairs)));
     } else {
       renumbered.push_back(entry);
     }

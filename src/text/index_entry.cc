@@ -2,6 +2,7 @@
 
 #include <charconv>
 #include <climits>
+#include <system_error>
 
 namespace chatmind {
 namespace {
@@ -19,32 +20,38 @@ std::optional<std::size_t> SentenceLength(std::string_view entry) {
   return space;
 }
 
+void AppendPosition(std::string& text, std::size_t position) {
+  char digits[24];
+  text.append(digits, std::to_chars(digits, digits + sizeof digits, position).ptr);
+}
+
 }  // namespace
 
-std::string MakeIndexEntry(std::string_view sentence, std::int64_t position) {
+std::string MakeIndexEntry(std::string_view sentence, std::size_t position) {
   const std::string_view body = sentence.substr(0, sentence.size() - 1);
   std::string entry;
   entry.reserve(sentence.size() + 21);
   entry.append(body);
   entry.push_back(' ');
-  entry.append(NumberToText(position));
+  AppendPosition(entry, position);
   entry.push_back(sentence.back());
   return entry;
 }
 
-std::optional<std::int64_t> IndexEntryPosition(std::string_view entry) {
+std::optional<std::size_t> IndexEntryPosition(std::string_view entry) {
   const auto length = SentenceLength(entry);
   if (!length) return std::nullopt;
-  std::int64_t position = 0;
+  std::size_t position = 0;
   const char* first = entry.data() + *length + 1;
   const char* last = entry.data() + entry.size() - 1;
-  if (std::from_chars(first, last, position).ptr != last) return std::nullopt;
+  const auto [end, error] = std::from_chars(first, last, position);
+  if (error != std::errc() || end != last) return std::nullopt;
   return position;
 }
 
-std::string RenumberIndexEntry(std::string_view entry, std::int64_t position) {
+std::string RenumberIndexEntry(std::string_view entry, std::size_t position) {
   std::string renumbered(entry.substr(0, *SentenceLength(entry) + 1));
-  renumbered.append(NumberToText(position));
+  AppendPosition(renumbered, position);
   renumbered.push_back(entry.back());
   return renumbered;
 }

@@ -1,6 +1,7 @@
 #ifndef CHATMIND_TEXT_INDEX_ENTRY_H_
 #define CHATMIND_TEXT_INDEX_ENTRY_H_
 
+#include <cstddef>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -12,15 +13,16 @@ namespace chatmind {
 // SplitSentences) for the phrase pair at `position`: the sentence with a
 // space and the decimal position inserted before its terminator, so that
 // «Как дела?» at 12 becomes «Как дела 12?».
-std::string MakeIndexEntry(std::string_view sentence, std::int64_t position);
+std::string MakeIndexEntry(std::string_view sentence, std::size_t position);
 
 // Returns the position that MakeIndexEntry wrote into `entry`, or nothing
-// when `entry` does not have the shape of an index entry.
-std::optional<std::int64_t> IndexEntryPosition(std::string_view entry);
+// when `entry` does not have the shape of an index entry or its number does
+// not fit a std::size_t.
+std::optional<std::size_t> IndexEntryPosition(std::string_view entry);
 
 // Returns `entry` with its position replaced by `position`. `entry` must
 // have the shape of an index entry (IndexEntryPosition gives a value).
-std::string RenumberIndexEntry(std::string_view entry, std::int64_t position);
+std::string RenumberIndexEntry(std::string_view entry, std::size_t position);
 
 // Returns the decimal text of `n`: a '-' for negative values, no leading
 // zeros, no spaces.
