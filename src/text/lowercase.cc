@@ -1,0 +1,36 @@
+#include "text/lowercase.h"
+
+#include <array>
+#include <cstddef>
+
+namespace chatmind {
+namespace {
+
+constexpr std::array<unsigned char, 256> MakeLowercaseTable() {
+  std::array<unsigned char, 256> table{};
+  for (std::size_t i = 0; i < table.size(); ++i) table[i] = static_cast<unsigned char>(i);
+  for (std::size_t i = 0x41; i <= 0x5A; ++i) table[i] = static_cast<unsigned char>(i + 0x20);
+  for (std::size_t i = 0xC0; i <= 0xDF; ++i) table[i] = static_cast<unsigned char>(i + 0x20);
+  // Ё and the capitals of the other Cyrillic alphabets in the code page,
+  // which do not lie at a fixed distance from their small letters.
+  constexpr unsigned char kPairs[][2] = {{0xA8, 0xB8}, {0x80, 0x90}, {0x81, 0x83}, {0x8A, 0x9A},
+                                         {0x8C, 0x9C}, {0x8D, 0x9D}, {0x8E, 0x9E}, {0x8F, 0x9F},
+                                         {0xA1, 0xA2}, {0xA3, 0xBC}, {0xA5, 0xB4}, {0xAA, 0xBA},
+                                         {0xAF, 0xBF}, {0xB2, 0xB3}, {0xBD, 0xBE}};
+  for (const auto& pair : kPairs) table[pair[0]] = pair[1];
+  return table;
+}
+
+constexpr std::array<unsigned char, 256> kLowercase = MakeLowercaseTable();
+
+}  // namespace
+
+char LowercaseByte(char c) { return static_cast<char>(kLowercase[static_cast<unsigned char>(c)]); }
+
+std::string Lowercase(std::string_view text) {
+  std::string result(text);
+  for (char& c : result) c = LowercaseByte(c);
+  return result;
+}
+
+}  // namespace chatmind

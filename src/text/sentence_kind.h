@@ -1,0 +1,33 @@
+#ifndef CHATMIND_TEXT_SENTENCE_KIND_H_
+#define CHATMIND_TEXT_SENTENCE_KIND_H_
+
+#include <string_view>
+
+#include "text/string_list.h"
+
+namespace chatmind {
+
+// What a sentence is, for the strategies that compare sentences by words:
+// only sentences of equal kind are compared. A negated kind is the plain
+// kind with its sign turned, and the values are those of the mind format's
+// documentation.
+enum class SentenceKind : int {
+  kStatement = 1,                 // the text does not end in '?'
+  kQuestion = 2,                  // ends in '?', holds no question word
+  kQuestionWithQuestionWord = 3,  // ends in '?', holds a question word
+  kNegatedStatement = -1,         // each of the above holding the word "не"
+  kNegatedQuestion = -2,
+  kNegatedQuestionWithQuestionWord = -3,
+};
+
+// Appends the words of `text` (see AppendWords) to `words` and returns the
+// kind of `text`: a question when its last byte is '?', with a question
+// word when one of its words is an element of `question_words` (compared as
+// stored, byte for byte), and negated when one of its words is exactly
+// "не". The empty text is a statement.
+SentenceKind ClassifySentence(std::string_view text, const StringList& question_words,
+                              StringList& words);
+
+}  // namespace chatmind
+
+#endif  // CHATMIND_TEXT_SENTENCE_KIND_H_
