@@ -2,6 +2,9 @@
 
 #include <utility>
 
+#include "reply/brace_rules.h"
+#include "reply/indexed_sentence.h"
+#include "reply/paren_rules.h"
 #include "reply/stock_strategies.h"
 #include "text/sentences.h"
 
@@ -11,7 +14,8 @@ namespace {
 using Strategy = std::string (*)(const Mind&, std::string_view);
 
 // Asked in this order; the first non-empty answer is the reply.
-constexpr Strategy kStrategies[] = {MatchExactPhrase, PickEscapePhrase, PickInitialPhrase};
+constexpr Strategy kStrategies[] = {MatchExactPhrase, MatchIndexedSentence, MatchParenRules,
+                                    MatchBraceRules,  PickEscapePhrase,     PickInitialPhrase};
 
 std::string AskStrategies(const Mind& mind, std::string_view text) {
   for (Strategy strategy : kStrategies) {

@@ -1,15 +1,13 @@
 #include "reply/stock_strategies.h"
 
+#include "reply/fresh_reply.h"
+
 namespace chatmind {
 namespace {
 
-bool AlreadyGiven(const Mind& mind, std::string_view reply) {
-  return FindString(reply, mind.ReplyHistory) != -1;
-}
-
 std::string FirstNotGiven(const Mind& mind, const StringList& phrases) {
   for (const std::string& phrase : phrases) {
-    if (!AlreadyGiven(mind, phrase)) return phrase;
+    if (IsFreshReply(mind, phrase)) return phrase;
   }
   return {};
 }
@@ -18,7 +16,7 @@ std::string FirstNotGiven(const Mind& mind, const StringList& phrases) {
 
 std::string MatchExactPhrase(const Mind& mind, std::string_view text) {
   for (std::size_t i = 0; i < mind.PhraseKeys.size(); ++i) {
-    if (mind.PhraseKeys[i] == text && !AlreadyGiven(mind, mind.PhraseReplies[i])) {
+    if (mind.PhraseKeys[i] == text && IsFreshReply(mind, mind.PhraseReplies[i])) {
       return mind.PhraseReplies[i];
     }
   }

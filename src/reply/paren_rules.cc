@@ -1,0 +1,29 @@
+#include "reply/paren_rules.h"
+
+#include <cstddef>
+
+#include "reply/fresh_reply.h"
+#include "text/sentence_kind.h"
+#include "text/sentences.h"
+#include "text/word_lists.h"
+
+namespace chatmind {
+
+std::string MatchParenRules(const Mind& mind, std::string_view text) {
+  StringList sentences;
+  SplitSentences(text, sentences);
+  for (const std::string& sentence : sentences) {
+    StringList words;
+    const SentenceKind kind = ClassifySentence(sentence, mind.QuestionWords, words);
+
+    for (std::size_t j = 0; j < mind.ParenKeys.size(); ++j) {
+      StringList key_words;
+      if (ClassifySentence(mind.ParenKeys[j], mind.QuestionWords, key_words) != kind) continue;
+      if (!ContainsAll(key_words, words)) continue;
+      if (IsFreshReply(mind, mind.ParenReplies[j])) return mind.ParenReplies[j];
+    }
+  }
+  return {};
+}
+
+}  // namespace chatmind

@@ -1,0 +1,74 @@
+#include "reply/brace_rules.h"
+
+#include <gtest/gtest.h>
+
+#include "mind/mind_reader.h"
+#include "support/test_support.h"
+
+namespace chatmind {
+namespace {
+
+using test::W;
+
+struct StrategyCase {
+  const char* name;
+  std::string text;  // normalized
+  StringList history;
+  std::string reply;
+};
+
+// Rules of kinds 2, 1 and 1; «ты», «я», «а» ignored, «как» a question word.
+Mind ExampleMind(std::string_view ignored_you) {
+  Mind mind;
+  AppendMindContent(
+      mind, test::MindFile({" {а ты?}", "А что я?", " {я сам.}", "Расскажи о себе.", " {ты.}",
+                            "Почему я?", " <IGNORED>", ignored_you, " <IGNORED>", "я", " <IGNORED>",
+                            "а", " <QUESTION>", "как"}));
+  return mind;
+}
+
+TEST(MatchBraceRulesTest, Table) {
+  const StrategyCase cases[] = {
+      {"an ignored word of the key", W("Я устал."), {}, W("Расскажи о себе.")},
+      {"the first ignored word is tried first", W("Ты и я."), {}, W("Почему я?")},
+      {"a question", W("А ты?"), {}, W("А что я?")},
+      {"negation must agree", W("Ты не спишь?"), {}, ""},
+      {"no ignored word", W("Музыка играет."), {}, ""},
+      {"a given reply is passed over", W("Я устал."), {W("Расскажи о себе.")}, ""},
+      {"significant words never match", W("Сам устал."), {}, ""},
+      {"the last sentence first", W("Я устал. Ты?"), {}, W("А что я?")},
+      {"then the one before", W("Я устал. Ты?"), {W("А что я?")}, W("Расскажи о себе.")},
+  };
+  const Mind example = ExampleMind("ты");
+  for (const StrategyCase& c : cases) {
+    Mind mind = example;
+    mind.ReplyHistory = c.history;
+    EXPECT_EQ(MatchBraceRules(mind, c.text), c.reply) << c.name;
+  }
+}
+
+TEST(MatchBraceRulesTest, IgnoredWordsAreComparedAsStored) {
+  const Mind mind = ExampleMind("Ты");
+  EXPECT_EQ(MatchBraceRules(mind, W("Ты и я.")), W("Расскажи о себе."));
+}
+
+TEST(MatchBraceRulesTest, AKeyNeedsATerminatorToHaveAWord) {
+  const struct {
+    const char* name;
+    std::string key_line;
+    std::string text;
+    std::string reply;  // "r" when the rule answers
+  } cases[] = {
+      {"a one-word key has no word", W(" {как}"), W("Как дела."), ""},
+      {"with a terminator it has one", W(" {как?}"), W("Как дела?"), "r"},
+      {"an empty key never answers", " {}", W("Как."), ""},
+  };
+  for (const auto& c : cases) {
+    Mind mind;
+    AppendMindContent(mind, c.key_line + "\r\nr\r\n" + test::MindFile({" <IGNORED>", "как"}));
+    EXPECT_EQ(MatchBraceRules(mind, c.text), c.reply) << c.name;
+  }
+}
+
+}  // namespace
+}  // namespace chatmind
