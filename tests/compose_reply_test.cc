@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "mind/mind_reader.h"
 #include "reply/stock_strategies.h"
 #include "support/test_support.h"
 
@@ -83,12 +84,16 @@ TEST_F(ComposeReplyTest, HistoryCycleThroughStockPhrases) {
   for (const char* reply : expected) EXPECT_EQ(Reply("x"), reply);
 }
 
-TEST_F(ComposeReplyTest, ExactPhraseComesBeforeStockPhrases) {
-  mind_.PhraseKeys = {"Hi!"};
-  mind_.PhraseReplies = {"Hello."};
-  mind_.EscapePhrases = {"E"};
-  EXPECT_EQ(Reply("Hi!"), "Hello.");
-  EXPECT_EQ(Reply("Hi!"), "E") << "the exact reply is in the history now";
+// One line that every strategy can answer: each gives way to the next once
+// its reply has been given.
+TEST_F(ComposeReplyTest, StrategiesAnswerInTheirOrder) {
+  AppendMindContent(mind_, test::MindFile({"x y z?", "index", "x y i?", "exact", " (x?)", "paren",
+                                           " {i?}", "brace", " <IGNORED>", "i", " <ESCAPE>",
+                                           "escape", " <INITIAL>", "initial"}));
+  const char* expected[] = {"exact", "index", "paren", "brace", "escape", "initial"};
+  for (const char* reply : expected) EXPECT_EQ(Reply("x y i?"), reply);
+  EXPECT_EQ(Reply("x y i?"), kNotUnderstood);
+  EXPECT_EQ(Reply("x y i?"), "exact") << "the fallback emptied the history";
 }
 
 TEST(MatchExactPhraseTest, FirstKeyWhoseReplyIsNotGiven) {
