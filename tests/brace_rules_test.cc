@@ -3,19 +3,14 @@
 #include <gtest/gtest.h>
 
 #include "mind/mind_reader.h"
+#include "support/strategy_cases.h"
 #include "support/test_support.h"
 
 namespace chatmind {
 namespace {
 
+using test::StrategyCase;
 using test::W;
-
-struct StrategyCase {
-  const char* name;
-  std::string text;  // normalized
-  StringList history;
-  std::string reply;
-};
 
 // Rules of kinds 2, 1 and 1; «ты», «я», «а» ignored, «как» a question word.
 Mind ExampleMind(std::string_view ignored_you) {
@@ -39,12 +34,7 @@ TEST(MatchBraceRulesTest, Table) {
       {"the last sentence first", W("Я устал. Ты?"), {}, W("А что я?")},
       {"then the one before", W("Я устал. Ты?"), {W("А что я?")}, W("Расскажи о себе.")},
   };
-  const Mind example = ExampleMind("ты");
-  for (const StrategyCase& c : cases) {
-    Mind mind = example;
-    mind.ReplyHistory = c.history;
-    EXPECT_EQ(MatchBraceRules(mind, c.text), c.reply) << c.name;
-  }
+  test::ExpectStrategyReplies(MatchBraceRules, ExampleMind("ты"), cases);
 }
 
 TEST(MatchBraceRulesTest, IgnoredWordsAreComparedAsStored) {

@@ -3,19 +3,14 @@
 #include <gtest/gtest.h>
 
 #include "mind/mind_reader.h"
+#include "support/strategy_cases.h"
 #include "support/test_support.h"
 
 namespace chatmind {
 namespace {
 
+using test::StrategyCase;
 using test::W;
-
-struct StrategyCase {
-  const char* name;
-  std::string text;  // normalized
-  StringList history;
-  std::string reply;
-};
 
 // Index: «Как твои дела 0?», «Привет 0!», «Ты любишь музыку 1?».
 Mind ExampleMind() {
@@ -53,12 +48,7 @@ TEST(MatchIndexedSentenceTest, Table) {
       {"capitals are folded on both sides", W("ТЫ ЛЮБИШЬ?"), {}, kLove},
       {"no sentence at all", "?", {}, ""},
   };
-  const Mind example = ExampleMind();
-  for (const StrategyCase& c : cases) {
-    Mind mind = example;
-    mind.ReplyHistory = c.history;
-    EXPECT_EQ(MatchIndexedSentence(mind, c.text), c.reply) << c.name;
-  }
+  test::ExpectStrategyReplies(MatchIndexedSentence, ExampleMind(), cases);
 }
 
 TEST(MatchIndexedSentenceTest, EntriesAnswerInIndexOrder) {

@@ -3,19 +3,14 @@
 #include <gtest/gtest.h>
 
 #include "mind/mind_reader.h"
+#include "support/strategy_cases.h"
 #include "support/test_support.h"
 
 namespace chatmind {
 namespace {
 
+using test::StrategyCase;
 using test::W;
-
-struct StrategyCase {
-  const char* name;
-  std::string text;  // normalized
-  StringList history;
-  std::string reply;
-};
 
 // Rules of kinds 2, 2, -2 and 1, «как» a question word.
 Mind ExampleMind() {
@@ -51,12 +46,7 @@ TEST(MatchParenRulesTest, Table) {
       {"whole words only", W("Музыкой любишь?"), {}, ""},
       {"every rule given", W("Музыку?"), {W("Какую музыку?")}, ""},
   };
-  const Mind example = ExampleMind();
-  for (const StrategyCase& c : cases) {
-    Mind mind = example;
-    mind.ReplyHistory = c.history;
-    EXPECT_EQ(MatchParenRules(mind, c.text), c.reply) << c.name;
-  }
+  test::ExpectStrategyReplies(MatchParenRules, ExampleMind(), cases);
 }
 
 // Keys that surprise mind authors: without a final terminator a key loses
