@@ -12,8 +12,9 @@ namespace chatmind {
 namespace {
 
 // The reply of the phrase pair whose position is the last of `entry_words`,
-// or an empty string when that position lies outside PhraseReplies: after a
-// save the index outlives the pairs it was built for.
+// or an empty string when that position lies outside PhraseReplies. The
+// position is checked, not trusted: the index is a separate list, and a
+// lookup must never read past the pairs.
 std::string_view ReplyAtEntryPosition(const Mind& mind, const StringList& entry_words) {
   const int position = TextToNumber(entry_words.back());
   if (position < 0 || static_cast<std::size_t>(position) >= mind.PhraseReplies.size()) return {};

@@ -27,10 +27,4 @@ constexpr std::array<unsigned char, 256> kLowercase = MakeLowercaseTable();
 
 char LowercaseByte(char c) { return static_cast<char>(kLowercase[static_cast<unsigned char>(c)]); }
 
-std::string Lowercase(std::string_view text) {
-  std::string result(text);
-  for (char& c : result) c = LowercaseByte(c);
-  return result;
-}
-
 }  // namespace chatmind

@@ -1,9 +1,6 @@
 #ifndef CHATMIND_TEXT_LOWERCASE_H_
 #define CHATMIND_TEXT_LOWERCASE_H_
 
-#include <string>
-#include <string_view>
-
 namespace chatmind {
 
 // Returns the Windows-1251 lower-case letter of `c` when `c` is an
@@ -11,9 +8,6 @@ namespace chatmind {
 // Cyrillic capitals of the code page), otherwise `c` itself. The mapping is
 // a fixed table: no locale of the process plays a part.
 char LowercaseByte(char c);
-
-// Returns `text` with every byte passed through LowercaseByte.
-std::string Lowercase(std::string_view text);
 
 }  // namespace chatmind
 

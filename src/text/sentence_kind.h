@@ -9,8 +9,7 @@ namespace chatmind {
 
 // What a sentence is, for the strategies that compare sentences by words:
 // only sentences of equal kind are compared. A negated kind is the plain
-// kind with its sign turned, and the values are those of the mind format's
-// documentation.
+// kind with its sign turned.
 enum class SentenceKind : int {
   kStatement = 1,                 // the text does not end in '?'
   kQuestion = 2,                  // ends in '?', holds no question word
