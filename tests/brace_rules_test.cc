@@ -43,21 +43,12 @@ TEST(MatchBraceRulesTest, IgnoredWordsAreComparedAsStored) {
 }
 
 TEST(MatchBraceRulesTest, AKeyNeedsATerminatorToHaveAWord) {
-  const struct {
-    const char* name;
-    std::string key_line;
-    std::string text;
-    std::string reply;  // "r" when the rule answers
-  } cases[] = {
+  const test::SingleRuleCase cases[] = {
       {"a one-word key has no word", W(" {как}"), W("Как дела."), ""},
       {"with a terminator it has one", W(" {как?}"), W("Как дела?"), "r"},
       {"an empty key never answers", " {}", W("Как."), ""},
   };
-  for (const auto& c : cases) {
-    Mind mind;
-    AppendMindContent(mind, c.key_line + "\r\nr\r\n" + test::MindFile({" <IGNORED>", "как"}));
-    EXPECT_EQ(MatchBraceRules(mind, c.text), c.reply) << c.name;
-  }
+  test::ExpectSingleRuleReplies(MatchBraceRules, test::MindFile({" <IGNORED>", "как"}), cases);
 }
 
 }  // namespace

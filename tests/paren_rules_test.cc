@@ -52,12 +52,7 @@ TEST(MatchParenRulesTest, Table) {
 // Keys that surprise mind authors: without a final terminator a key loses
 // its last word and is a statement.
 TEST(MatchParenRulesTest, KeysWithoutTerminator) {
-  const struct {
-    const char* name;
-    std::string key_line;
-    std::string text;
-    std::string reply;  // "r" when the rule answers
-  } cases[] = {
+  const test::SingleRuleCase cases[] = {
       {"a one-word key has no word", W(" (погода)"), W("Я иду домой."), "r"},
       {"...but still no negated statement", W(" (погода)"), W("Погода не та."), ""},
       {"...and no question", W(" (погода)"), W("Погода?"), ""},
@@ -67,11 +62,7 @@ TEST(MatchParenRulesTest, KeysWithoutTerminator) {
       {"a lone ? answers plain questions", " (?)", W("Что угодно?"), "r"},
       {"the key's не makes it negated", W(" (не.)"), W("Я не знаю."), "r"},
   };
-  for (const auto& c : cases) {
-    Mind mind;
-    AppendMindContent(mind, c.key_line + "\r\nr\r\n");
-    EXPECT_EQ(MatchParenRules(mind, c.text), c.reply) << c.name;
-  }
+  test::ExpectSingleRuleReplies(MatchParenRules, "", cases);
 }
 
 }  // namespace

@@ -7,6 +7,12 @@
 namespace chatmind {
 namespace {
 
+// Cyrillic а-я (0xE0-0xFF), Latin a-z, digits, '-' and the apostrophe.
+bool IsWordByte(char c) {
+  const auto b = static_cast<unsigned char>(c);
+  return b >= 0xE0 || (b >= 'a' && b <= 'z') || (b >= '0' && b <= '9') || b == '-' || b == '\'';
+}
+
 bool IsLonePunctuation(const std::string& word) {
   return word.size() == 1 && (word[0] == '-' || word[0] == '\'');
 }

@@ -7,15 +7,9 @@
 
 namespace chatmind {
 
-// True for the bytes words are made of, once lowercased: Cyrillic а-я
-// (0xE0-0xFF), Latin a-z, digits, '-' and the apostrophe. Every other byte,
-// 'ё' (0xB8) among them, separates words.
-constexpr bool IsWordByte(char c) {
-  const auto b = static_cast<unsigned char>(c);
-  return b >= 0xE0 || (b >= 'a' && b <= 'z') || (b >= '0' && b <= '9') || b == '-' || b == '\'';
-}
-
-// Appends the words of `text` to `words`, lowercased, in text order. A word
+// Appends the words of `text` to `words`, lowercased, in text order. Words
+// are made of Cyrillic а-я, Latin a-z, digits, '-' and the apostrophe once
+// lowercased; every other byte, 'ё' among them, separates words. A word
 // is completed only by a separator after it, so a word at the very end of
 // `text` is dropped; a lone '-' or apostrophe is no word. Words are not
 // deduplicated.
