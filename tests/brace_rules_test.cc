@@ -1,9 +1,8 @@
-#include "reply/brace_rules.h"
+#include "support/strategy_cases.h"
 
 #include <gtest/gtest.h>
 
 #include "mind/mind_reader.h"
-#include "support/strategy_cases.h"
 #include "support/test_support.h"
 
 namespace chatmind {
@@ -34,12 +33,12 @@ TEST(MatchBraceRulesTest, Table) {
       {"the last sentence first", W("Я устал. Ты?"), {}, W("А что я?")},
       {"then the one before", W("Я устал. Ты?"), {W("А что я?")}, W("Расскажи о себе.")},
   };
-  test::ExpectStrategyReplies(MatchBraceRules, ExampleMind("ты"), cases);
+  test::ExpectStrategyReplies(&Matcher::MatchBraceRules, ExampleMind("ты"), cases);
 }
 
 TEST(MatchBraceRulesTest, IgnoredWordsAreComparedAsStored) {
   const Mind mind = ExampleMind("Ты");
-  EXPECT_EQ(MatchBraceRules(mind, W("Ты и я.")), W("Расскажи о себе."));
+  EXPECT_EQ(test::AskBothMatchers(&Matcher::MatchBraceRules, mind, W("Ты и я.")), W("Расскажи о себе."));
 }
 
 TEST(MatchBraceRulesTest, AKeyNeedsATerminatorToHaveAWord) {
@@ -48,7 +47,7 @@ TEST(MatchBraceRulesTest, AKeyNeedsATerminatorToHaveAWord) {
       {"with a terminator it has one", W(" {как?}"), W("Как дела?"), "r"},
       {"an empty key never answers", " {}", W("Как."), ""},
   };
-  test::ExpectSingleRuleReplies(MatchBraceRules, test::MindFile({" <IGNORED>", "как"}), cases);
+  test::ExpectSingleRuleReplies(&Matcher::MatchBraceRules, test::MindFile({" <IGNORED>", "как"}), cases);
 }
 
 }  // namespace

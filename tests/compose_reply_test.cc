@@ -4,6 +4,7 @@
 
 #include "mind/mind_reader.h"
 #include "reply/stock_strategies.h"
+#include "support/strategy_cases.h"
 #include "support/test_support.h"
 
 namespace chatmind {
@@ -16,17 +17,18 @@ const std::string kNotUnderstood = W("Не понял.");
 class ComposeReplyTest : public ::testing::Test {
  protected:
   std::string Reply(std::string_view text) {
-    return ComposeReply(mind_, text, [this] { return fallback_; });
+    return ComposeReply(mind_, matcher_, text, [this] { return fallback_; });
   }
 
   Mind mind_;
+  reference::PlainMatcher matcher_;
   std::string fallback_;  // what the settings file holds; empty: the default
 };
 
 TEST_F(ComposeReplyTest, DefaultFallbackIsNotUnderstood) {
   EXPECT_EQ(kDefaultFallbackReply, kNotUnderstood);
   EXPECT_EQ(Reply(W("Привет")), kNotUnderstood);
-  EXPECT_EQ(mind_.ReplyHistory, StringList{kNotUnderstood});
+  EXPECT_EQ(test::Replies(mind_.ReplyHistory), (StringList{kNotUnderstood}));
   EXPECT_EQ(mind_.LastReply, kNotUnderstood);
 }
 
@@ -35,7 +37,7 @@ TEST_F(ComposeReplyTest, SpacesOnlyGetEmptyReplyAndChangeNothing) {
   mind_.ReplyHistory = {"x"};
   EXPECT_EQ(Reply("   "), "");
   EXPECT_EQ(mind_.LastReply, "x");
-  EXPECT_EQ(mind_.ReplyHistory, StringList{"x"});
+  EXPECT_EQ(test::Replies(mind_.ReplyHistory), (StringList{"x"}));
   EXPECT_TRUE(mind_.PhraseKeys.empty());
 }
 
@@ -55,7 +57,8 @@ TEST_F(ComposeReplyTest, Normalization) {
   for (const auto& c : cases) {
     Mind mind;
     mind.LastReply = "prev";
-    ComposeReply(mind, c.text, [] { return std::string(); });
+    reference::PlainMatcher matcher;
+    ComposeReply(mind, matcher, c.text, [] { return std::string(); });
     EXPECT_EQ(mind.PhraseReplies, StringList{c.normalized}) << c.name;
   }
 }
@@ -74,7 +77,7 @@ TEST_F(ComposeReplyTest, ConfiguredFallbackAndItsRepetition) {
   fallback_ = W("Повторите.");
   EXPECT_EQ(Reply("a"), W("Повторите."));
   EXPECT_EQ(Reply("b"), W("Повторите.")) << "the fallback may repeat";
-  EXPECT_EQ(mind_.ReplyHistory, StringList{W("Повторите.")});
+  EXPECT_EQ(test::Replies(mind_.ReplyHistory), (StringList{W("Повторите.")}));
 }
 
 TEST_F(ComposeReplyTest, HistoryCycleThroughStockPhrases) {
@@ -100,12 +103,12 @@ TEST(MatchExactPhraseTest, FirstKeyWhoseReplyIsNotGiven) {
   Mind mind;
   mind.PhraseKeys = {W("Привет!"), "x.", W("Привет!")};
   mind.PhraseReplies = {W("Здравствуй."), "y", W("Привет, привет.")};
-  EXPECT_EQ(MatchExactPhrase(mind, W("Привет!")), W("Здравствуй."));
+  EXPECT_EQ(test::AskBothMatchers(&Matcher::MatchExactPhrase, mind, W("Привет!")), W("Здравствуй."));
   mind.ReplyHistory = {W("Здравствуй.")};
-  EXPECT_EQ(MatchExactPhrase(mind, W("Привет!")), W("Привет, привет."));
-  mind.ReplyHistory.push_back(W("Привет, привет."));
-  EXPECT_EQ(MatchExactPhrase(mind, W("Привет!")), "");
-  EXPECT_EQ(MatchExactPhrase(mind, W("привет!")), "") << "case matters";
+  EXPECT_EQ(test::AskBothMatchers(&Matcher::MatchExactPhrase, mind, W("Привет!")), W("Привет, привет."));
+  mind.ReplyHistory.Add(W("Привет, привет."));
+  EXPECT_EQ(test::AskBothMatchers(&Matcher::MatchExactPhrase, mind, W("Привет!")), "");
+  EXPECT_EQ(test::AskBothMatchers(&Matcher::MatchExactPhrase, mind, W("привет!")), "") << "case matters";
 }
 
 TEST(MatchExactPhraseTest, KeyWithoutTerminatorNeverMatches) {
@@ -113,17 +116,18 @@ TEST(MatchExactPhraseTest, KeyWithoutTerminatorNeverMatches) {
   mind.PhraseKeys = {W("Привет")};
   mind.PhraseReplies = {"r"};
   mind.EscapePhrases = {"e"};
-  EXPECT_EQ(ComposeReply(mind, W("Привет"), [] { return std::string(); }), "e");
+  reference::PlainMatcher matcher;
+  EXPECT_EQ(ComposeReply(mind, matcher, W("Привет"), [] { return std::string(); }), "e");
 }
 
 TEST(PickEscapePhraseTest, SkipsWhatWasGivenAndDuplicates) {
   Mind mind;
   mind.EscapePhrases = {"A", "A", "B"};
   mind.ReplyHistory = {"B"};
-  EXPECT_EQ(PickEscapePhrase(mind, ""), "A");
-  mind.ReplyHistory.push_back("A");
-  EXPECT_EQ(PickEscapePhrase(mind, ""), "") << "the second copy of A is given already";
-  EXPECT_EQ(PickInitialPhrase(mind, ""), "");
+  EXPECT_EQ(PickEscapePhrase(mind), "A");
+  mind.ReplyHistory.Add("A");
+  EXPECT_EQ(PickEscapePhrase(mind), "") << "the second copy of A is given already";
+  EXPECT_EQ(PickInitialPhrase(mind), "");
 }
 
 }  // namespace

@@ -1,9 +1,8 @@
-#include "reply/indexed_sentence.h"
+#include "support/strategy_cases.h"
 
 #include <gtest/gtest.h>
 
 #include "mind/mind_reader.h"
-#include "support/strategy_cases.h"
 #include "support/test_support.h"
 
 namespace chatmind {
@@ -48,21 +47,21 @@ TEST(MatchIndexedSentenceTest, Table) {
       {"capitals are folded on both sides", W("ТЫ ЛЮБИШЬ?"), {}, kLove},
       {"no sentence at all", "?", {}, ""},
   };
-  test::ExpectStrategyReplies(MatchIndexedSentence, ExampleMind(), cases);
+  test::ExpectStrategyReplies(&Matcher::MatchIndexedSentence, ExampleMind(), cases);
 }
 
 TEST(MatchIndexedSentenceTest, EntriesAnswerInIndexOrder) {
   Mind mind;
   AppendMindContent(mind, test::MindFile({"red green.", "first", "green red.", "second"}));
-  EXPECT_EQ(MatchIndexedSentence(mind, "green red."), "first");
+  EXPECT_EQ(test::AskBothMatchers(&Matcher::MatchIndexedSentence, mind, "green red."), "first");
   mind.ReplyHistory = {"first"};
-  EXPECT_EQ(MatchIndexedSentence(mind, "green red."), "second");
+  EXPECT_EQ(test::AskBothMatchers(&Matcher::MatchIndexedSentence, mind, "green red."), "second");
 }
 
 TEST(MatchIndexedSentenceTest, KeysWithoutTerminatorAreNotIndexed) {
   Mind mind;
   AppendMindContent(mind, test::MindFile({"red green", "reply"}));
-  EXPECT_EQ(MatchIndexedSentence(mind, "red green."), "");
+  EXPECT_EQ(test::AskBothMatchers(&Matcher::MatchIndexedSentence, mind, "red green."), "");
 }
 
 TEST(MatchIndexedSentenceTest, PositionOutsideThePairsAnswersNothing) {
@@ -70,7 +69,7 @@ TEST(MatchIndexedSentenceTest, PositionOutsideThePairsAnswersNothing) {
   mind.PhraseKeys = {"a b.", "c d."};
   mind.PhraseReplies = {"ab", "cd"};
   mind.SentenceIndex = {"a b 2.", "a b 99999999999999999999.", "a b 0."};
-  EXPECT_EQ(MatchIndexedSentence(mind, "a b."), "ab");
+  EXPECT_EQ(test::AskBothMatchers(&Matcher::MatchIndexedSentence, mind, "a b."), "ab");
 }
 
 }  // namespace

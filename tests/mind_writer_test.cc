@@ -154,7 +154,7 @@ TEST_F(SaveMindFileTest, WorkedExampleWritesFourteenLinesAndUnloads) {
                       " <ESCAPE>", "Давай о другом.", " <INITIAL>", "Расскажи о себе."}));
   for (StringList Mind::*list : kFileBackedLists) EXPECT_TRUE((mind.*list).empty());
   EXPECT_TRUE(mind.SentenceIndex.empty());
-  EXPECT_EQ(mind.ReplyHistory, StringList{"r"});
+  EXPECT_EQ(test::Replies(mind.ReplyHistory), StringList{"r"});
   EXPECT_EQ(mind.LastReply, "r");
 }
 

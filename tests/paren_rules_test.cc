@@ -1,9 +1,8 @@
-#include "reply/paren_rules.h"
+#include "support/strategy_cases.h"
 
 #include <gtest/gtest.h>
 
 #include "mind/mind_reader.h"
-#include "support/strategy_cases.h"
 #include "support/test_support.h"
 
 namespace chatmind {
@@ -46,7 +45,7 @@ TEST(MatchParenRulesTest, Table) {
       {"whole words only", W("Музыкой любишь?"), {}, ""},
       {"every rule given", W("Музыку?"), {W("Какую музыку?")}, ""},
   };
-  test::ExpectStrategyReplies(MatchParenRules, ExampleMind(), cases);
+  test::ExpectStrategyReplies(&Matcher::MatchParenRules, ExampleMind(), cases);
 }
 
 // Keys that surprise mind authors: without a final terminator a key loses
@@ -62,7 +61,7 @@ TEST(MatchParenRulesTest, KeysWithoutTerminator) {
       {"a lone ? answers plain questions", " (?)", W("Что угодно?"), "r"},
       {"the key's не makes it negated", W(" (не.)"), W("Я не знаю."), "r"},
   };
-  test::ExpectSingleRuleReplies(MatchParenRules, "", cases);
+  test::ExpectSingleRuleReplies(&Matcher::MatchParenRules, "", cases);
 }
 
 }  // namespace

@@ -8,6 +8,7 @@
 #include "mind/mind_reader.h"
 #include "mind/mind_writer.h"
 #include "reply/compose_reply.h"
+#include "reply/indexed_matcher.h"
 
 namespace chatmind {
 namespace {
@@ -23,6 +24,7 @@ struct Engine::State {
   explicit State(std::string settings) : settings_path(std::move(settings)) {}
 
   Mind mind;
+  IndexedMatcher matcher;
   ReplyBuffer reply_buffer;
   std::string settings_path;
 };
@@ -33,7 +35,7 @@ Engine::Engine(std::string settings_path)
 Engine::~Engine() = default;
 
 std::string_view Engine::GetReplyTo(std::string_view text) {
-  const std::string reply = ComposeReply(state_->mind, UpToFirstNul(text), [this] {
+  const std::string reply = ComposeReply(state_->mind, state_->matcher, UpToFirstNul(text), [this] {
     return ReadSetting(state_->settings_path, "Search", "NotClear", kDefaultFallbackReply);
   });
   return state_->reply_buffer.Store(reply);
@@ -41,12 +43,19 @@ std::string_view Engine::GetReplyTo(std::string_view text) {
 
 bool Engine::LoadMind(std::string_view path) {
   state_->reply_buffer.Renew(kLoadReplyCapacity);
-  return LoadMindFile(state_->mind, UpToFirstNul(path));
+  if (!LoadMindFile(state_->mind, UpToFirstNul(path))) return false;
+  state_->matcher.Update(state_->mind);
+  return true;
 }
 
 bool Engine::SaveMind(std::string_view path) {
   state_->reply_buffer.Release();
-  return SaveMindFile(state_->mind, UpToFirstNul(path));
+  const std::string_view file = UpToFirstNul(path);
+  const bool saved = SaveMindFile(state_->mind, file);
+  // An empty path touches nothing; any other save reorders or empties the
+  // lists, whether or not the file could be written.
+  if (!file.empty()) state_->matcher.Rebuild(state_->mind);
+  return saved;
 }
 
 }  // namespace chatmind

@@ -5,16 +5,6 @@
 
 namespace chatmind {
 
-std::ptrdiff_t FindPair(std::string_view a, std::string_view b, const StringList& keys,
-                        const StringList& replies) {
-  std::ptrdiff_t found = -1;
-  const std::size_t count = std::min(keys.size(), replies.size());
-  for (std::size_t i = 0; i < count; ++i) {
-    if (keys[i] == a && replies[i] == b) found = static_cast<std::ptrdiff_t>(i);
-  }
-  return found;
-}
-
 void AppendPhrasePair(Mind& mind, std::string key, std::string reply) {
   ReserveForAppend(mind.PhraseKeys, 1);
   ReserveForAppend(mind.PhraseReplies, 1);

@@ -6,6 +6,7 @@
 #include <string>
 #include <string_view>
 
+#include "mind/reply_history.h"
 #include "text/string_list.h"
 
 namespace chatmind {
@@ -34,7 +35,7 @@ struct Mind {
   // the position of its own pair in PhraseKeys/PhraseReplies.
   StringList SentenceIndex;
   // Every reply given since the last fallback; never holds an empty string.
-  StringList ReplyHistory;
+  chatmind::ReplyHistory ReplyHistory;
   // The reply given by the most recent call; empty before the first one.
   std::string LastReply;
 };
@@ -45,10 +46,6 @@ inline constexpr std::array<StringList Mind::*, 14> kFileBackedLists = {
     &Mind::BracketKeys,   &Mind::PhraseReplies,  &Mind::ParenReplies,  &Mind::BarReplies,
     &Mind::BraceReplies,  &Mind::BracketReplies, &Mind::QuestionWords, &Mind::IgnoredWords,
     &Mind::EscapePhrases, &Mind::InitialPhrases};
-
-// Returns the last position i with keys[i] == a and replies[i] == b, or -1.
-std::ptrdiff_t FindPair(std::string_view a, std::string_view b, const StringList& keys,
-                        const StringList& replies);
 
 // Appends the pair (key, reply) to PhraseKeys and PhraseReplies. Either
 // both lists grow or, when memory runs out (std::bad_alloc), neither does.

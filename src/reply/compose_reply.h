@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "mind/mind.h"
+#include "reply/matcher.h"
 
 namespace chatmind {
 
@@ -16,13 +17,15 @@ inline constexpr std::string_view kDefaultFallbackReply = "\xCD\xE5 \xEF\xEE\xED
 using FallbackReader = std::function<std::string()>;
 
 // Answers one line of user text from `mind`: normalizes the text, asks the
-// strategies in turn, falls back to `read_fallback` (or
-// kDefaultFallbackReply when it gives nothing) and empties ReplyHistory when
-// none answers, learns the pair (LastReply, normalized text), and records
-// the reply in LastReply and ReplyHistory. A text of spaces only gets an
-// empty reply and changes nothing. When memory runs out (std::bad_alloc),
-// the phrase lists keep their pairing.
-std::string ComposeReply(Mind& mind, std::string_view text, const FallbackReader& read_fallback);
+// strategies in turn (exact phrase, indexed sentence, paren rules and brace
+// rules through `matcher`, then the escape and initial phrases), falls back
+// to `read_fallback` (or kDefaultFallbackReply when it gives nothing) and
+// empties ReplyHistory when none answers, learns the pair (LastReply,
+// normalized text), and records the reply in LastReply and ReplyHistory. A
+// text of spaces only gets an empty reply and changes nothing. When memory
+// runs out (std::bad_alloc), the phrase lists keep their pairing.
+std::string ComposeReply(Mind& mind, Matcher& matcher, std::string_view text,
+                         const FallbackReader& read_fallback);
 
 }  // namespace chatmind
 

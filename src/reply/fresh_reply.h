@@ -11,7 +11,7 @@ namespace chatmind {
 // given since the last fallback (it is not in ReplyHistory). Every strategy
 // tests each candidate with it and passes over the stale ones.
 inline bool IsFreshReply(const Mind& mind, std::string_view reply) {
-  return !reply.empty() && FindString(reply, mind.ReplyHistory) == -1;
+  return !reply.empty() && !mind.ReplyHistory.Contains(reply);
 }
 
 }  // namespace chatmind

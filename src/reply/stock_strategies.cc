@@ -14,20 +14,9 @@ std::string FirstNotGiven(const Mind& mind, const StringList& phrases) {
 
 }  // namespace
 
-std::string MatchExactPhrase(const Mind& mind, std::string_view text) {
-  for (std::size_t i = 0; i < mind.PhraseKeys.size(); ++i) {
-    if (mind.PhraseKeys[i] == text && IsFreshReply(mind, mind.PhraseReplies[i])) {
-      return mind.PhraseReplies[i];
-    }
-  }
-  return {};
-}
+std::string PickEscapePhrase(const Mind& mind) { return FirstNotGiven(mind, mind.EscapePhrases); }
 
-std::string PickEscapePhrase(const Mind& mind, std::string_view) {
-  return FirstNotGiven(mind, mind.EscapePhrases);
-}
-
-std::string PickInitialPhrase(const Mind& mind, std::string_view) {
+std::string PickInitialPhrase(const Mind& mind) {
   return FirstNotGiven(mind, mind.InitialPhrases);
 }
 

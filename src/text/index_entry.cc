@@ -49,6 +49,14 @@ std::optional<std::size_t> IndexEntryPosition(std::string_view entry) {
   return position;
 }
 
+std::optional<std::size_t> PositionWordValue(std::string_view word) {
+  if (word.empty() || (word[0] == '0' && word.size() > 1)) return std::nullopt;
+  std::size_t value = 0;
+  const auto [end, error] = std::from_chars(word.data(), word.data() + word.size(), value);
+  if (error != std::errc() || end != word.data() + word.size()) return std::nullopt;
+  return value;
+}
+
 std::string RenumberIndexEntry(std::string_view entry, std::size_t position) {
   std::string renumbered(entry.substr(0, *SentenceLength(entry) + 1));
   AppendPosition(renumbered, position);

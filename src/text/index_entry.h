@@ -20,6 +20,10 @@ std::string MakeIndexEntry(std::string_view sentence, std::size_t position);
 // not fit a std::size_t.
 std::optional<std::size_t> IndexEntryPosition(std::string_view entry);
 
+// Returns n when `word` is the text that MakeIndexEntry writes for position
+// n: decimal digits without a leading zero, "0" for zero.
+std::optional<std::size_t> PositionWordValue(std::string_view word);
+
 // Returns `entry` with its position replaced by `position`. `entry` must
 // have the shape of an index entry (IndexEntryPosition gives a value).
 std::string RenumberIndexEntry(std::string_view entry, std::size_t position);

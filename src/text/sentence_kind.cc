@@ -6,13 +6,6 @@
 #include "text/words.h"
 
 namespace chatmind {
-namespace {
-
-// "не" in Windows-1251.
-constexpr std::string_view kNegation = "\xED\xE5";
-
-}  // namespace
-
 SentenceKind ClassifySentence(std::string_view text, const StringList& question_words,
                               StringList& words) {
   const std::size_t first = words.size();
@@ -21,12 +14,10 @@ SentenceKind ClassifySentence(std::string_view text, const StringList& question_
   bool has_question_word = false;
   bool negated = false;
   for (std::size_t i = first; i < words.size(); ++i) {
-    if (words[i] == kNegation) negated = true;
+    if (words[i] == kNegationWord) negated = true;
     if (FindString(words[i], question_words) != -1) has_question_word = true;
   }
-  int kind = 1;
-  if (!text.empty() && text.back() == '?') kind = has_question_word ? 3 : 2;
-  return static_cast<SentenceKind>(negated ? -kind : kind);
+  return MakeSentenceKind(!text.empty() && text.back() == '?', has_question_word, negated);
 }
 
 }  // namespace chatmind

@@ -19,6 +19,16 @@ enum class SentenceKind : int {
   kNegatedQuestionWithQuestionWord = -3,
 };
 
+// The kind of a sentence from what it holds.
+constexpr SentenceKind MakeSentenceKind(bool ends_in_question_mark, bool has_question_word,
+                                        bool negated) {
+  const int kind = !ends_in_question_mark ? 1 : has_question_word ? 3 : 2;
+  return static_cast<SentenceKind>(negated ? -kind : kind);
+}
+
+// "не", the word that makes a sentence negated.
+inline constexpr std::string_view kNegationWord = "\xED\xE5";
+
 // Appends the words of `text` (see AppendWords) to `words` and returns the
 // kind of `text`: a question when its last byte is '?', with a question
 // word when one of its words is an element of `question_words` (compared as

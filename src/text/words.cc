@@ -1,7 +1,5 @@
 #include "text/words.h"
 
-#include <string>
-
 #include "text/lowercase.h"
 
 namespace chatmind {
@@ -13,23 +11,33 @@ bool IsWordByte(char c) {
   return b >= 0xE0 || (b >= 'a' && b <= 'z') || (b >= '0' && b <= '9') || b == '-' || b == '\'';
 }
 
-bool IsLonePunctuation(const std::string& word) {
+bool IsLonePunctuation(std::string_view word) {
   return word.size() == 1 && (word[0] == '-' || word[0] == '\'');
 }
 
 }  // namespace
 
-void AppendWords(std::string_view text, StringList& words) {
-  std::string pending;
-  for (const char raw : text) {
-    const char c = LowercaseByte(raw);
+bool WordScanner::Next(std::string_view& word) {
+  word_.clear();
+  while (next_ < text_.size()) {
+    const char c = LowercaseByte(text_[next_++]);
     if (IsWordByte(c)) {
-      pending.push_back(c);
+      word_.push_back(c);
       continue;
     }
-    if (!pending.empty() && !IsLonePunctuation(pending)) words.push_back(pending);
-    pending.clear();
+    if (!word_.empty() && !IsLonePunctuation(word_)) {
+      word = word_;
+      return true;
+    }
+    word_.clear();
   }
+  return false;
+}
+
+void AppendWords(std::string_view text, StringList& words) {
+  WordScanner scanner(text);
+  std::string_view word;
+  while (scanner.Next(word)) words.emplace_back(word);
 }
 
 }  // namespace chatmind

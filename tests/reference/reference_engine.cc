@@ -16,7 +16,7 @@ ReferenceEngine::ReferenceEngine(std::string fallback_reply)
     : fallback_reply_(std::move(fallback_reply)) {}
 
 std::string ReferenceEngine::GetReplyTo(std::string_view text) {
-  return ComposeReply(mind_, UpToFirstNul(text), [this] { return fallback_reply_; });
+  return ComposeReply(mind_, matcher_, UpToFirstNul(text), [this] { return fallback_reply_; });
 }
 
 bool ReferenceEngine::LoadMind(std::string_view path) {

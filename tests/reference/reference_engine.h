@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "mind/mind.h"
+#include "reference/plain_matcher.h"
 #include "reply/compose_reply.h"
 
 namespace chatmind::reference {
@@ -28,6 +29,7 @@ class ReferenceEngine {
 
  private:
   Mind mind_;
+  PlainMatcher matcher_;
   std::string fallback_reply_;
 };
 

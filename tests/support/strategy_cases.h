@@ -9,8 +9,26 @@
 
 #include "mind/mind.h"
 #include "mind/mind_reader.h"
+#include "reference/plain_matcher.h"
+#include "reply/indexed_matcher.h"
+#include "reply/matcher.h"
 
 namespace chatmind::test {
+
+// A strategy of both matchers: the plain one and the indexed one.
+using MatcherStrategy = std::string (Matcher::*)(const Mind&, std::string_view);
+
+// Asks `strategy` of both matchers about `text` over `mind`, expects them to
+// agree, and returns the plain matcher's reply.
+inline std::string AskBothMatchers(MatcherStrategy strategy, const Mind& mind,
+                                   std::string_view text) {
+  reference::PlainMatcher plain;
+  IndexedMatcher indexed;
+  indexed.Rebuild(mind);
+  std::string reply = (plain.*strategy)(mind, text);
+  EXPECT_EQ((indexed.*strategy)(mind, text), reply) << "the indexed matcher differs";
+  return reply;
+}
 
 // One call of a strategy: the normalized text, what ReplyHistory holds, and
 // the reply expected ("" when the strategy must not answer).
@@ -21,15 +39,15 @@ struct StrategyCase {
   std::string reply;
 };
 
-using StrategyFunction = std::string (*)(const Mind&, std::string_view);
-
 // Asks `strategy` each case over a copy of `mind` holding the case's history.
-inline void ExpectStrategyReplies(StrategyFunction strategy, const Mind& mind,
+inline void ExpectStrategyReplies(MatcherStrategy strategy, const Mind& mind,
                                   std::span<const StrategyCase> cases) {
   for (const StrategyCase& c : cases) {
+    SCOPED_TRACE(c.name);
     Mind copy = mind;
-    copy.ReplyHistory = c.history;
-    EXPECT_EQ(strategy(copy, c.text), c.reply) << c.name;
+    copy.ReplyHistory.Clear();
+    for (const std::string& reply : c.history) copy.ReplyHistory.Add(reply);
+    EXPECT_EQ(AskBothMatchers(strategy, copy, c.text), c.reply);
   }
 }
 
@@ -44,12 +62,13 @@ struct SingleRuleCase {
 
 // Asks `strategy` each case over a mind of the case's rule followed by the
 // records of `more_content`.
-inline void ExpectSingleRuleReplies(StrategyFunction strategy, std::string_view more_content,
+inline void ExpectSingleRuleReplies(MatcherStrategy strategy, std::string_view more_content,
                                     std::span<const SingleRuleCase> cases) {
   for (const SingleRuleCase& c : cases) {
+    SCOPED_TRACE(c.name);
     Mind mind;
     AppendMindContent(mind, c.key_line + "\r\nr\r\n" + std::string(more_content));
-    EXPECT_EQ(strategy(mind, c.text), c.reply) << c.name;
+    EXPECT_EQ(AskBothMatchers(strategy, mind, c.text), c.reply);
   }
 }
 

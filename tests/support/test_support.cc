@@ -29,6 +29,10 @@ char ToCp1251(char32_t c) {
 
 }  // namespace
 
+StringList Replies(const ReplyHistory& history) {
+  return StringList(history.begin(), history.end());
+}
+
 std::string W(std::string_view utf8) {
   std::string out;
   for (std::size_t i = 0; i < utf8.size();) {

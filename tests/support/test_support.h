@@ -6,11 +6,17 @@
 #include <string>
 #include <string_view>
 
+#include "mind/reply_history.h"
+#include "text/string_list.h"
+
 namespace chatmind::test {
 
 // Converts a UTF-8 literal (ASCII, Russian letters, « ») to Windows-1251, so
 // that tests read as text while the engine sees its own bytes.
 std::string W(std::string_view utf8);
+
+// The replies of `history` in the order given.
+StringList Replies(const ReplyHistory& history);
 
 // Joins `lines` (UTF-8, converted with W), ending each with CR LF: the
 // bytes of a mind file as the writer makes them.

@@ -1,13 +1,13 @@
-#include "reply/paren_rules.h"
+#include "reference/paren_rules.h"
 
 #include <cstddef>
 
-#include "reply/fresh_reply.h"
+#include "reference/plain_lookups.h"
 #include "text/sentence_kind.h"
 #include "text/sentences.h"
 #include "text/word_lists.h"
 
-namespace chatmind {
+namespace chatmind::reference {
 
 std::string MatchParenRules(const Mind& mind, std::string_view text) {
   StringList sentences;
@@ -20,10 +20,10 @@ std::string MatchParenRules(const Mind& mind, std::string_view text) {
       StringList key_words;
       if (ClassifySentence(mind.ParenKeys[j], mind.QuestionWords, key_words) != kind) continue;
       if (!ContainsAll(key_words, words)) continue;
-      if (IsFreshReply(mind, mind.ParenReplies[j])) return mind.ParenReplies[j];
+      if (IsFreshByScan(mind, mind.ParenReplies[j])) return mind.ParenReplies[j];
     }
   }
   return {};
 }
 
-}  // namespace chatmind
+}  // namespace chatmind::reference

@@ -1,12 +1,12 @@
-#ifndef CHATMIND_REPLY_BRACE_RULES_H_
-#define CHATMIND_REPLY_BRACE_RULES_H_
+#ifndef CHATMIND_TESTS_REFERENCE_BRACE_RULES_H_
+#define CHATMIND_TESTS_REFERENCE_BRACE_RULES_H_
 
 #include <string>
 #include <string_view>
 
 #include "mind/mind.h"
 
-namespace chatmind {
+namespace chatmind::reference {
 
 // Answers the normalized `text` from the brace rules: a rule answers a
 // sentence of `text` when both are of the same SentenceKind and one of the
@@ -17,6 +17,6 @@ namespace chatmind {
 // string when no rule answers; changes nothing in `mind`.
 std::string MatchBraceRules(const Mind& mind, std::string_view text);
 
-}  // namespace chatmind
+}  // namespace chatmind::reference
 
-#endif  // CHATMIND_REPLY_BRACE_RULES_H_
+#endif  // CHATMIND_TESTS_REFERENCE_BRACE_RULES_H_

@@ -1,14 +1,14 @@
-#include "reply/indexed_sentence.h"
+#include "reference/indexed_sentence.h"
 
 #include <cstddef>
 
-#include "reply/fresh_reply.h"
+#include "reference/plain_lookups.h"
 #include "text/index_entry.h"
 #include "text/sentence_kind.h"
 #include "text/sentences.h"
 #include "text/word_lists.h"
 
-namespace chatmind {
+namespace chatmind::reference {
 namespace {
 
 // The reply of the phrase pair whose position is the last of `entry_words`,
@@ -39,10 +39,10 @@ std::string MatchIndexedSentence(const Mind& mind, std::string_view text) {
       if (ClassifySentence(entry, mind.QuestionWords, entry_words) != kind) continue;
       if (CountShared(significant, entry_words) < 2) continue;
       const std::string_view reply = ReplyAtEntryPosition(mind, entry_words);
-      if (IsFreshReply(mind, reply)) return std::string(reply);
+      if (IsFreshByScan(mind, reply)) return std::string(reply);
     }
   }
   return {};
 }
 
-}  // namespace chatmind
+}  // namespace chatmind::reference

@@ -1,13 +1,13 @@
-#include "reply/brace_rules.h"
+#include "reference/brace_rules.h"
 
 #include <cstddef>
 
-#include "reply/fresh_reply.h"
+#include "reference/plain_lookups.h"
 #include "text/sentence_kind.h"
 #include "text/sentences.h"
 #include "text/word_lists.h"
 
-namespace chatmind {
+namespace chatmind::reference {
 
 std::string MatchBraceRules(const Mind& mind, std::string_view text) {
   StringList sentences;
@@ -24,11 +24,11 @@ std::string MatchBraceRules(const Mind& mind, std::string_view text) {
         StringList key_words;
         if (ClassifySentence(mind.BraceKeys[j], mind.QuestionWords, key_words) != kind) continue;
         if (FindString(ignored_word, key_words) == -1) continue;
-        if (IsFreshReply(mind, mind.BraceReplies[j])) return mind.BraceReplies[j];
+        if (IsFreshByScan(mind, mind.BraceReplies[j])) return mind.BraceReplies[j];
       }
     }
   }
   return {};
 }
 
-}  // namespace chatmind
+}  // namespace chatmind::reference

@@ -1,12 +1,12 @@
-#ifndef CHATMIND_REPLY_INDEXED_SENTENCE_H_
-#define CHATMIND_REPLY_INDEXED_SENTENCE_H_
+#ifndef CHATMIND_TESTS_REFERENCE_INDEXED_SENTENCE_H_
+#define CHATMIND_TESTS_REFERENCE_INDEXED_SENTENCE_H_
 
 #include <string>
 #include <string_view>
 
 #include "mind/mind.h"
 
-namespace chatmind {
+namespace chatmind::reference {
 
 // Answers the normalized `text` from SentenceIndex: an index entry answers a
 // sentence of `text` when both are of the same SentenceKind and at least two
@@ -19,6 +19,6 @@ namespace chatmind {
 // an empty string when no entry answers; changes nothing in `mind`.
 std::string MatchIndexedSentence(const Mind& mind, std::string_view text);
 
-}  // namespace chatmind
+}  // namespace chatmind::reference
 
-#endif  // CHATMIND_REPLY_INDEXED_SENTENCE_H_
+#endif  // CHATMIND_TESTS_REFERENCE_INDEXED_SENTENCE_H_

@@ -1,0 +1,54 @@
+#ifndef CHATMIND_REPLY_SENTENCE_SEARCH_H_
+#define CHATMIND_REPLY_SENTENCE_SEARCH_H_
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <utility>
+#include <vector>
+
+#include "mind/mind.h"
+#include "reply/posting_lists.h"
+#include "reply/vocabulary.h"
+
+namespace chatmind {
+
+// Answers a text from SentenceIndex through posting lists: for each
+// SentenceKind and word, the entries of that kind holding the word, so that
+// a sentence looks only at entries that share a word with it. An entry's
+// position word is kept apart, by its number, so that a mind of a million
+// pairs does not hold a million one-entry lists.
+class SentenceSearch {
+ public:
+  // Indexes the entries of SentenceIndex from number size() on, classifying
+  // them with `vocabulary`.
+  void Update(const Mind& mind, Vocabulary& vocabulary);
+
+  // The reply for one `sentence` of a text (see the Matcher method this
+  // serves), or an empty string.
+  std::string MatchSentence(const Mind& mind, const Vocabulary& vocabulary,
+                            std::string_view sentence) const;
+
+  // The number of entries indexed.
+  std::size_t size() const { return reply_positions_.size(); }
+
+  void Clear();
+
+ private:
+  void Add(std::uint32_t entry, std::string_view text, Vocabulary& vocabulary);
+
+  // For each entry: its kind, and the position its last word names.
+  std::vector<SentenceKind> kinds_;
+  std::vector<int> reply_positions_;
+  PostingLists postings_;
+  // (position word value, entry), ordered.
+  std::vector<std::pair<std::size_t, std::uint32_t>> by_position_;
+  // Reused between entries.
+  StringList words_;
+  std::vector<std::uint32_t> ids_;
+};
+
+}  // namespace chatmind
+
+#endif  // CHATMIND_REPLY_SENTENCE_SEARCH_H_
