@@ -17,6 +17,10 @@ struct Unconvertible {
   std::string reason;  // in the user's encoding, ready to print
 };
 
+// The length of the well-formed UTF-8 sequence at the start of `text`, or 0
+// when there is none.
+std::size_t Utf8SequenceLength(std::string_view text);
+
 // Converts text between the user's encoding and Windows-1251 with iconv.
 class Codec {
  public:

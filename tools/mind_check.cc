@@ -123,16 +123,8 @@ std::vector<std::string_view> SplitLines(std::string_view content) {
 bool LooksLikeUtf8(std::string_view line) {
   bool multibyte = false;
   for (std::size_t i = 0; i < line.size();) {
-    const auto lead = static_cast<unsigned char>(line[i]);
-    const std::size_t length = lead < 0x80                    ? 1
-                               : lead >= 0xC2 && lead <= 0xDF ? 2
-                               : lead >= 0xE0 && lead <= 0xEF ? 3
-                               : lead >= 0xF0 && lead <= 0xF4 ? 4
-                                                              : 0;
-    if (length == 0 || i + length > line.size()) return false;
-    for (std::size_t k = 1; k < length; ++k) {
-      if ((static_cast<unsigned char>(line[i + k]) & 0xC0) != 0x80) return false;
-    }
+    const std::size_t length = Utf8SequenceLength(line.substr(i));
+    if (length == 0) return false;
     multibyte = multibyte || length > 1;
     i += length;
   }
