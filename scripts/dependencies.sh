@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Installs the Debian packages that building and testing chatmind need, when
 # any is missing. Sourced by the other scripts; run as root to install.
-chatmind_packages=(cmake ninja-build g++ libgtest-dev)
+chatmind_packages=(cmake ninja-build g++ libgtest-dev libedit-dev pkgconf python3)
 
 chatmind_install_dependencies() {
   local missing=() package
