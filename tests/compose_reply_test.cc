@@ -59,7 +59,7 @@ TEST_F(ComposeReplyTest, Normalization) {
     mind.LastReply = "prev";
     reference::PlainMatcher matcher;
     ComposeReply(mind, matcher, c.text, [] { return std::string(); });
-    EXPECT_EQ(mind.PhraseReplies, StringList{c.normalized}) << c.name;
+    EXPECT_EQ(mind.PhraseReplies, TextList{c.normalized}) << c.name;
   }
 }
 
@@ -68,8 +68,8 @@ TEST_F(ComposeReplyTest, LearnsEachPairOnceFromTheSecondCallOn) {
   EXPECT_TRUE(mind_.PhraseKeys.empty()) << "the first call has no previous reply";
   Reply(W("Как дела?"));
   Reply(W("Как дела?"));
-  EXPECT_EQ(mind_.PhraseKeys, StringList{kNotUnderstood});
-  EXPECT_EQ(mind_.PhraseReplies, StringList{W("Как дела?")});
+  EXPECT_EQ(mind_.PhraseKeys, TextList{kNotUnderstood});
+  EXPECT_EQ(mind_.PhraseReplies, TextList{W("Как дела?")});
   EXPECT_EQ(Reply(kNotUnderstood), W("Как дела?")) << "the learned pair answers";
 }
 

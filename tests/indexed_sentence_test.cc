@@ -68,7 +68,7 @@ TEST(MatchIndexedSentenceTest, PositionOutsideThePairsAnswersNothing) {
   Mind mind;
   mind.PhraseKeys = {"a b.", "c d."};
   mind.PhraseReplies = {"ab", "cd"};
-  mind.SentenceIndex = {"a b 2.", "a b 99999999999999999999.", "a b 0."};
+  mind.SentenceIndex = {{"a b.", 2}, {"a b.", SIZE_MAX}, {"a b.", 0}};
   EXPECT_EQ(test::AskBothMatchers(&Matcher::MatchIndexedSentence, mind, "a b."), "ab");
 }
 

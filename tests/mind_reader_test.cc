@@ -14,15 +14,17 @@ using test::WriteBytes;
 
 Mind Loaded(std::string_view content) {
   Mind mind;
-  AppendMindContent(mind, content);
+  AppendMindContent(mind, std::string(content));
   return mind;
 }
 
 // Every list a load fills, for comparing whole minds.
 std::vector<StringList> LoadedLists(const Mind& mind) {
   std::vector<StringList> lists;
-  for (StringList Mind::*list : kFileBackedLists) lists.push_back(mind.*list);
-  lists.push_back(mind.SentenceIndex);
+  for (TextList Mind::*list : kFileBackedLists) {
+    lists.emplace_back((mind.*list).begin(), (mind.*list).end());
+  }
+  lists.push_back(test::EntryTexts(mind));
   return lists;
 }
 
@@ -34,17 +36,17 @@ const std::string kNineteenLines =
 
 TEST(MindReaderTest, WorkedExampleOfNineteenLines) {
   const Mind mind = Loaded(kNineteenLines);
-  EXPECT_EQ(mind.PhraseKeys, (StringList{W("Привет!"), W("Как дела? Что нового?")}));
-  EXPECT_EQ(mind.PhraseReplies, (StringList{W("Здравствуй!"), W("Всё хорошо.")}));
-  EXPECT_EQ(mind.SentenceIndex, (StringList{W("Привет 0!"), W("Что нового 1?"), W("Как дела 1?")}));
-  EXPECT_EQ(mind.ParenKeys, StringList{W("погода")});
-  EXPECT_EQ(mind.ParenReplies, StringList{W("Погода сегодня хорошая.")});
-  EXPECT_EQ(mind.BraceKeys, StringList{W("как")});
-  EXPECT_EQ(mind.BraceReplies, StringList{W("Не знаю как.")});
-  EXPECT_EQ(mind.QuestionWords, StringList{W("как")});
-  EXPECT_EQ(mind.EscapePhrases, StringList{W("Давай о другом.")});
-  EXPECT_EQ(mind.InitialPhrases, StringList{W("Расскажи о себе.")});
-  for (const StringList* empty : {&mind.BarKeys, &mind.BarReplies, &mind.BracketKeys,
+  EXPECT_EQ(mind.PhraseKeys, (TextList{W("Привет!"), W("Как дела? Что нового?")}));
+  EXPECT_EQ(mind.PhraseReplies, (TextList{W("Здравствуй!"), W("Всё хорошо.")}));
+  EXPECT_EQ(test::EntryTexts(mind), (StringList{W("Привет 0!"), W("Что нового 1?"), W("Как дела 1?")}));
+  EXPECT_EQ(mind.ParenKeys, TextList{W("погода")});
+  EXPECT_EQ(mind.ParenReplies, TextList{W("Погода сегодня хорошая.")});
+  EXPECT_EQ(mind.BraceKeys, TextList{W("как")});
+  EXPECT_EQ(mind.BraceReplies, TextList{W("Не знаю как.")});
+  EXPECT_EQ(mind.QuestionWords, TextList{W("как")});
+  EXPECT_EQ(mind.EscapePhrases, TextList{W("Давай о другом.")});
+  EXPECT_EQ(mind.InitialPhrases, TextList{W("Расскажи о себе.")});
+  for (const TextList* empty : {&mind.BarKeys, &mind.BarReplies, &mind.BracketKeys,
                                   &mind.BracketReplies, &mind.IgnoredWords}) {
     EXPECT_TRUE(empty->empty());
   }
@@ -54,7 +56,7 @@ TEST(MindReaderTest, TagLinesOnDiskAreExactBytes) {
   const std::string bytes(
       "\x20\x3C\x51\x55\x45\x53\x54\x49\x4F\x4E\x3E\x0D\x0A\xEA\xE0\xEA\x0D\x0A");
   EXPECT_EQ(MindFile({" <QUESTION>", "как"}), bytes);
-  EXPECT_EQ(Loaded(bytes).QuestionWords, StringList{W("как")});
+  EXPECT_EQ(Loaded(bytes).QuestionWords, TextList{W("как")});
 }
 
 TEST(MindReaderTest, LineEndsDoNotChangeWhatIsRead) {
@@ -68,8 +70,8 @@ TEST(MindReaderTest, LineEndsDoNotChangeWhatIsRead) {
 struct LineCase {
   const char* name;
   std::string content;
-  StringList keys;
-  StringList replies;
+  TextList keys;
+  TextList replies;
 };
 
 TEST(MindReaderTest, LinesAndRecordPairing) {
@@ -110,7 +112,7 @@ TEST(MindReaderTest, LinesAndRecordPairing) {
 struct BracketCase {
   const char* name;
   std::string key_line;
-  StringList Mind::*keys;
+  TextList Mind::*keys;
   std::string inner_key;
 };
 
@@ -130,16 +132,16 @@ TEST(MindReaderTest, BracketedForms) {
   };
   for (const BracketCase& c : cases) {
     const Mind mind = Loaded(c.key_line + "\r\nreply\r\n");
-    EXPECT_EQ(mind.*c.keys, StringList{c.inner_key}) << c.name;
+    EXPECT_EQ(mind.*c.keys, TextList{c.inner_key}) << c.name;
     EXPECT_TRUE(mind.PhraseKeys.empty()) << c.name;
   }
   const Mind paren = Loaded(" ()\nr\n");
-  EXPECT_EQ(paren.ParenReplies, StringList{"r"});
+  EXPECT_EQ(paren.ParenReplies, TextList{"r"});
 }
 
 TEST(MindReaderTest, KeyWithoutTerminatorGetsNoIndexEntry) {
   const Mind mind = Loaded(MindFile({" (погода", "r", "Привет", "r"}));
-  EXPECT_EQ(mind.PhraseKeys, (StringList{W(" (погода"), W("Привет")}));
+  EXPECT_EQ(mind.PhraseKeys, (TextList{W(" (погода"), W("Привет")}));
   EXPECT_TRUE(mind.SentenceIndex.empty());
 }
 
@@ -147,7 +149,7 @@ TEST(MindReaderTest, PositionsContinueAfterWhatTheMindHolds) {
   Mind mind;
   AppendMindContent(mind, "a.\nx\nb.\nx\nc.\nx\n");
   AppendMindContent(mind, MindFile({"Привет. Как дела?", "x", "Ок.", "y"}));
-  EXPECT_EQ(mind.SentenceIndex,
+  EXPECT_EQ(test::EntryTexts(mind),
             (StringList{"a 0.", "b 1.", "c 2.", W("Как дела 3?"), W("Привет 3."), W("Ок 4.")}));
 }
 
@@ -158,9 +160,9 @@ TEST(LoadMindFileTest, ReadsFilesAndAppendsOnEveryLoad) {
   Mind mind;
   ASSERT_TRUE(LoadMindFile(mind, path));
   ASSERT_TRUE(LoadMindFile(mind, path));
-  EXPECT_EQ(mind.PhraseKeys, (StringList{"a.", "a."}));
-  EXPECT_EQ(mind.EscapePhrases, (StringList{"e", "e"}));
-  EXPECT_EQ(mind.SentenceIndex, (StringList{"a 0.", "a 1."}));
+  EXPECT_EQ(mind.PhraseKeys, (TextList{"a.", "a."}));
+  EXPECT_EQ(mind.EscapePhrases, (TextList{"e", "e"}));
+  EXPECT_EQ(test::EntryTexts(mind), (StringList{"a 0.", "a 1."}));
 }
 
 TEST(LoadMindFileTest, FailuresLeaveTheMindUnchanged) {

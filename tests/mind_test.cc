@@ -10,20 +10,20 @@ namespace {
 using test::W;
 
 TEST(FindStringTest, FirstEqualElementOrMinusOne) {
-  EXPECT_EQ(FindString("a", {}), -1);
-  EXPECT_EQ(FindString("b", {"a", "b", "b"}), 1);
-  EXPECT_EQ(FindString("", {"a"}), -1);
-  EXPECT_EQ(FindString(W("привет."), {W("Привет.")}), -1) << "comparison is case-sensitive";
+  EXPECT_EQ(FindString("a", StringList{}), -1);
+  EXPECT_EQ(FindString("b", StringList{"a", "b", "b"}), 1);
+  EXPECT_EQ(FindString("", StringList{"a"}), -1);
+  EXPECT_EQ(FindString(W("привет."), StringList{W("Привет.")}), -1) << "comparison is case-sensitive";
 }
 
 TEST(ClearMindTest, EmptiesFileBackedListsAndIndexButKeepsConversation) {
   Mind mind;
-  for (StringList Mind::*list : kFileBackedLists) (mind.*list).push_back("x");
-  mind.SentenceIndex = {"x 0."};
+  for (TextList Mind::*list : kFileBackedLists) (mind.*list).push_back("x");
+  mind.SentenceIndex = {{"x.", 0}};
   mind.ReplyHistory = {"r"};
   mind.LastReply = "r";
   ClearMind(mind);
-  for (StringList Mind::*list : kFileBackedLists) EXPECT_TRUE((mind.*list).empty());
+  for (TextList Mind::*list : kFileBackedLists) EXPECT_TRUE((mind.*list).empty());
   EXPECT_TRUE(mind.SentenceIndex.empty());
   EXPECT_EQ(test::Replies(mind.ReplyHistory), StringList{"r"});
   EXPECT_EQ(mind.LastReply, "r");

@@ -51,8 +51,8 @@ std::size_t FilesIn(const TempDir& dir) {
 
 TEST(ReorderForSaveTest, Table) {
   const struct {
-    StringList source;
-    StringList target;
+    TextList source;
+    TextList target;
   } cases[] = {
       {{}, {}},
       {{"A"}, {"A"}},
@@ -62,7 +62,7 @@ TEST(ReorderForSaveTest, Table) {
       {{"A", "B", "C", "D", "E"}, {"D", "B", "E", "C", "A"}},
   };
   for (const auto& c : cases) {
-    for (StringList Mind::*list : kFileBackedLists) {
+    for (TextList Mind::*list : kFileBackedLists) {
       Mind mind;
       mind.*list = c.source;
       ReorderForSave(mind);
@@ -78,17 +78,17 @@ TEST(ReorderForSaveTest, CyclesThroughOrders) {
   Mind mind;
   mind.InitialPhrases = {"A", "B", "C"};
   ReorderForSave(mind);
-  EXPECT_EQ(mind.InitialPhrases, (StringList{"B", "C", "A"}));
+  EXPECT_EQ(mind.InitialPhrases, (TextList{"B", "C", "A"}));
   ReorderForSave(mind);
-  EXPECT_EQ(mind.InitialPhrases, (StringList{"C", "A", "B"}));
+  EXPECT_EQ(mind.InitialPhrases, (TextList{"C", "A", "B"}));
 }
 
 TEST(ReorderForSaveTest, IndexEntriesFollowTheirPairs) {
   Mind mind;
   AppendMindContent(mind, "a. b.\nx\nc 1.\ny\nd!\nz\ne?\nw\n");
   ReorderForSave(mind);
-  ASSERT_EQ(mind.PhraseKeys, (StringList{"e?", "c 1.", "d!", "a. b."}));
-  EXPECT_EQ(mind.SentenceIndex, (StringList{"b 3.", "a 3.", "c 1 1.", "d 2!", "e 0?"}));
+  ASSERT_EQ(mind.PhraseKeys, (TextList{"e?", "c 1.", "d!", "a. b."}));
+  EXPECT_EQ(test::EntryTexts(mind), (StringList{"b 3.", "a 3.", "c 1 1.", "d 2!", "e 0?"}));
 }
 
 TEST(WriteMindRecordsTest, SectionOrderAndTagPerElement) {
@@ -152,7 +152,7 @@ TEST_F(SaveMindFileTest, WorkedExampleWritesFourteenLinesAndUnloads) {
             MindFile({"Как дела? Что нового?", "Всё хорошо.", "Привет!", "Здравствуй!", " (погода)",
                       "Погода сегодня хорошая.", " {как}", "Не знаю как.", " <QUESTION>", "как",
                       " <ESCAPE>", "Давай о другом.", " <INITIAL>", "Расскажи о себе."}));
-  for (StringList Mind::*list : kFileBackedLists) EXPECT_TRUE((mind.*list).empty());
+  for (TextList Mind::*list : kFileBackedLists) EXPECT_TRUE((mind.*list).empty());
   EXPECT_TRUE(mind.SentenceIndex.empty());
   EXPECT_EQ(test::Replies(mind.ReplyHistory), StringList{"r"});
   EXPECT_EQ(mind.LastReply, "r");
@@ -185,20 +185,20 @@ TEST_F(SaveMindFileTest, SaveThenLoadGivesBackTheWrittenOrder) {
   ASSERT_TRUE(SaveMindFile(mind, Path()));
   Mind loaded;
   ASSERT_TRUE(LoadMindFile(loaded, Path()));
-  EXPECT_EQ(loaded.PhraseKeys, (StringList{"k2.", "k1."}));
-  EXPECT_EQ(loaded.ParenKeys, (StringList{"learned", ""}))
+  EXPECT_EQ(loaded.PhraseKeys, (TextList{"k2.", "k1."}));
+  EXPECT_EQ(loaded.ParenKeys, (TextList{"learned", ""}))
       << "a bracket-shaped key reads back as a rule";
-  EXPECT_EQ(loaded.ParenReplies, (StringList{"lone\rCR", "p"}));
-  EXPECT_EQ(loaded.BarKeys, StringList{""});
-  EXPECT_EQ(loaded.BraceKeys, StringList{""});
-  EXPECT_EQ(loaded.BracketKeys, StringList{""});
+  EXPECT_EQ(loaded.ParenReplies, (TextList{"lone\rCR", "p"}));
+  EXPECT_EQ(loaded.BarKeys, TextList{""});
+  EXPECT_EQ(loaded.BraceKeys, TextList{""});
+  EXPECT_EQ(loaded.BracketKeys, TextList{""});
 }
 
 TEST_F(SaveMindFileTest, EmptyPathChangesNothing) {
   Mind mind;
   mind.EscapePhrases = {"A", "B"};
   EXPECT_FALSE(SaveMindFile(mind, ""));
-  EXPECT_EQ(mind.EscapePhrases, (StringList{"A", "B"}));
+  EXPECT_EQ(mind.EscapePhrases, (TextList{"A", "B"}));
 }
 
 TEST_F(SaveMindFileTest, MissingDirectoryKeepsReorderedLists) {
@@ -206,11 +206,11 @@ TEST_F(SaveMindFileTest, MissingDirectoryKeepsReorderedLists) {
   AppendMindContent(mind, "a.\n1\nb.\n2\nc.\n3\n");
   const std::string path = dir_.Path("missing/out.mind");
   ASSERT_FALSE(SaveMindFile(mind, path));
-  EXPECT_EQ(mind.PhraseKeys, (StringList{"b.", "c.", "a."}));
-  EXPECT_EQ(mind.PhraseReplies, (StringList{"2", "3", "1"}));
-  EXPECT_EQ(mind.SentenceIndex, (StringList{"a 2.", "b 0.", "c 1."}));
+  EXPECT_EQ(mind.PhraseKeys, (TextList{"b.", "c.", "a."}));
+  EXPECT_EQ(mind.PhraseReplies, (TextList{"2", "3", "1"}));
+  EXPECT_EQ(test::EntryTexts(mind), (StringList{"a 2.", "b 0.", "c 1."}));
   ASSERT_FALSE(SaveMindFile(mind, path));
-  EXPECT_EQ(mind.PhraseKeys, (StringList{"c.", "a.", "b."}));
+  EXPECT_EQ(mind.PhraseKeys, (TextList{"c.", "a.", "b."}));
   EXPECT_EQ(FilesIn(dir_), 0u);
 }
 
@@ -218,7 +218,7 @@ TEST_F(SaveMindFileTest, FullDeviceFailsAndStaysADevice) {
   Mind mind;
   mind.EscapePhrases = {"e"};
   ASSERT_FALSE(SaveMindFile(mind, "/dev/full"));
-  EXPECT_EQ(mind.EscapePhrases, StringList{"e"});
+  EXPECT_EQ(mind.EscapePhrases, TextList{"e"});
   struct stat status;
   ASSERT_EQ(stat("/dev/full", &status), 0);
   EXPECT_TRUE(S_ISCHR(status.st_mode));
@@ -337,8 +337,8 @@ TEST_F(SaveMindFileTest, AfterSaveAndReloadEveryEntryPointsAtItsOwnPair) {
   ASSERT_TRUE(SaveMindFile(mind, Path()));
   EXPECT_TRUE(mind.SentenceIndex.empty());
   ASSERT_TRUE(LoadMindFile(mind, Path()));
-  EXPECT_EQ(mind.PhraseKeys, (StringList{W("Кто ты?"), W("Ок."), W("Привет! Как дела?")}));
-  EXPECT_EQ(mind.SentenceIndex,
+  EXPECT_EQ(mind.PhraseKeys, (TextList{W("Кто ты?"), W("Ок."), W("Привет! Как дела?")}));
+  EXPECT_EQ(test::EntryTexts(mind),
             (StringList{W("Кто ты 0?"), W("Ок 1."), W("Как дела 2?"), W("Привет 2!")}));
 }
 
@@ -347,7 +347,7 @@ TEST_F(SaveMindFileTest, FailedSaveKeepsEveryEntryOnItsOwnPair) {
   AppendMindContent(mind, MindFile({"Раз. Два.", "1", "Три!", "2", "Четыре?", "3", "Пять.", "4"}));
   for (int save = 0; save < 3; ++save) {
     ASSERT_FALSE(SaveMindFile(mind, dir_.Path("missing/out.mind")));
-    for (const std::string& entry : mind.SentenceIndex) {
+    for (const std::string& entry : test::EntryTexts(mind)) {
       const auto position = IndexEntryPosition(entry);
       ASSERT_TRUE(position.has_value());
       const std::string sentence = entry.substr(0, entry.rfind(' ')) + entry.back();

@@ -20,7 +20,7 @@ TEST(ClassifySentenceTest, Table) {
   const struct {
     const char* name;
     std::string text;
-    StringList question_words;
+    TextList question_words;
     SentenceKind kind;
     StringList words;
   } cases[] = {

@@ -5,16 +5,16 @@
 
 namespace chatmind {
 
-void AppendPhrasePair(Mind& mind, std::string key, std::string reply) {
-  ReserveForAppend(mind.PhraseKeys, 1);
-  ReserveForAppend(mind.PhraseReplies, 1);
-  mind.PhraseKeys.push_back(std::move(key));
-  mind.PhraseReplies.push_back(std::move(reply));
+void AppendPhrasePair(Mind& mind, std::string_view key, std::string_view reply) {
+  mind.PhraseKeys.Reserve(1, key.size());
+  mind.PhraseReplies.Reserve(1, reply.size());
+  mind.PhraseKeys.push_back(key);
+  mind.PhraseReplies.push_back(reply);
 }
 
 void ClearMind(Mind& mind) {
-  for (StringList Mind::*list : kFileBackedLists) (mind.*list).clear();
-  mind.SentenceIndex.clear();
+  for (TextList Mind::*list : kFileBackedLists) (mind.*list).clear();
+  mind.SentenceIndex = {};
 }
 
 }  // namespace chatmind

@@ -11,15 +11,15 @@ namespace chatmind {
 // element of `list`.
 struct TaggedRecord {
   std::string_view tag;
-  StringList Mind::*list;
+  TextList Mind::*list;
 };
 
 // A bracketed record: its key line is " " opener inner-key closer.
 struct BracketedRecord {
   char opener;
   char closer;
-  StringList Mind::*keys;
-  StringList Mind::*replies;
+  TextList Mind::*keys;
+  TextList Mind::*replies;
 };
 
 // The key line of a record that is read and dropped.

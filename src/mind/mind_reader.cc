@@ -1,78 +1,85 @@
 #include "mind/mind_reader.h"
 
-#include <array>
-#include <iterator>
-#include <string>
+#include <memory>
+#include <utility>
+#include <vector>
 
 #include "mind/mind_file.h"
 #include "mind/mind_format.h"
-#include "text/index_entry.h"
 #include "text/sentences.h"
 
 namespace chatmind {
 namespace {
 
-// Every list that a load appends to.
-constexpr auto kLoadedLists = [] {
-  std::array<StringList Mind::*, kFileBackedLists.size() + 1> lists{};
-  for (std::size_t i = 0; i < kFileBackedLists.size(); ++i) lists[i] = kFileBackedLists[i];
-  lists.back() = &Mind::SentenceIndex;
-  return lists;
-}();
+// Loads into a mind of its own first, holding views into the content, so
+// that running out of memory midway leaves the target mind untouched.
+class StagedLoad {
+ public:
+  StagedLoad(TextBlock content, std::size_t first_position)
+      : content_(std::move(content)), first_position_(first_position) {}
 
-void StorePhraseRecord(Mind& staged, std::string_view key, std::string_view value,
-                       std::size_t position, StringList& sentences) {
-  staged.PhraseKeys.emplace_back(key);
-  staged.PhraseReplies.emplace_back(value);
-  sentences.clear();
-  SplitSentences(key, sentences);
-  for (const std::string& sentence : sentences) {
-    staged.SentenceIndex.push_back(MakeIndexEntry(sentence, position));
+  void Store(std::string_view key, std::string_view value) {
+    const KeyLineKind kind = ClassifyKeyLine(key);
+    if (kind.thought) return;
+    if (kind.tagged) {
+      (staged_.*kind.tagged->list).AppendShared(value, content_);
+    } else if (kind.bracketed) {
+      (staged_.*kind.bracketed->keys).AppendShared(kind.inner_key, content_);
+      (staged_.*kind.bracketed->replies).AppendShared(value, content_);
+    } else {
+      StorePhrase(key, value);
+    }
   }
-}
 
-void StoreRecord(Mind& staged, std::string_view key, std::string_view value,
-                 std::size_t first_position, StringList& sentences) {
-  const KeyLineKind kind = ClassifyKeyLine(key);
-  if (kind.thought) return;
-  if (kind.tagged) {
-    (staged.*kind.tagged->list).emplace_back(value);
-  } else if (kind.bracketed) {
-    (staged.*kind.bracketed->keys).emplace_back(kind.inner_key);
-    (staged.*kind.bracketed->replies).emplace_back(value);
-  } else {
-    StorePhraseRecord(staged, key, value, first_position + staged.PhraseReplies.size(), sentences);
+  // Appends what was staged to `mind`; cannot fail halfway.
+  void CommitTo(Mind& mind) {
+    for (TextList Mind::*list : kFileBackedLists) {
+      (mind.*list).Reserve((staged_.*list).size(), 0);
+    }
+    mind.SentenceIndex.reserve(mind.SentenceIndex.size() + staged_.SentenceIndex.size());
+    // With the room reserved, nothing below allocates.
+    for (TextList Mind::*list : kFileBackedLists) (mind.*list).Append(staged_.*list);
+    mind.SentenceIndex.insert(mind.SentenceIndex.end(), staged_.SentenceIndex.begin(),
+                              staged_.SentenceIndex.end());
   }
-}
+
+ private:
+  void StorePhrase(std::string_view key, std::string_view value) {
+    const std::size_t position = first_position_ + staged_.PhraseReplies.size();
+    staged_.PhraseKeys.AppendShared(key, content_);
+    staged_.PhraseReplies.AppendShared(value, content_);
+    sentences_.clear();
+    AppendSentences(key, sentences_);
+    for (std::string_view sentence : sentences_) {
+      staged_.SentenceIndex.push_back({sentence, position});
+    }
+  }
+
+  TextBlock content_;
+  std::size_t first_position_;
+  Mind staged_;
+  std::vector<std::string_view> sentences_;
+};
 
 }  // namespace
 
-void AppendMindContent(Mind& mind, std::string_view content) {
-  // Records go to a staging mind first, so that running out of memory
-  // midway leaves `mind` untouched.
-  Mind staged;
-  StringList sentences;
-  MindLineReader lines(content);
+void AppendMindContent(Mind& mind, std::string content) {
+  const auto block = std::make_shared<const std::string>(std::move(content));
+  StagedLoad load(block, mind.PhraseReplies.size());
+  MindLineReader lines(*block);
   std::string_view key;
   std::string_view value;
   while (lines.Next(key) && lines.Next(value)) {
     if (key.empty() || value.empty()) continue;
-    StoreRecord(staged, key, value, mind.PhraseReplies.size(), sentences);
+    load.Store(key, value);
   }
-  for (StringList Mind::*list : kLoadedLists) ReserveForAppend(mind.*list, (staged.*list).size());
-  // With the room reserved, the moves below cannot fail.
-  for (StringList Mind::*list : kLoadedLists) {
-    StringList& from = staged.*list;
-    (mind.*list)
-        .insert((mind.*list).end(), std::make_move_iterator(from.begin()),
-                std::make_move_iterator(from.end()));
-  }
+  load.CommitTo(mind);
 }
 
 bool ReadMind(Mind& mind, std::string_view path) {
   std::string content;
   if (!ReadFileContents(std::string(path), content)) return false;
-  AppendMindContent(mind, content);
+  AppendMindContent(mind, std::move(content));
   return true;
 }
 

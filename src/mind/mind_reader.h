@@ -1,6 +1,7 @@
 #ifndef CHATMIND_MIND_MIND_READER_H_
 #define CHATMIND_MIND_MIND_READER_H_
 
+#include <string>
 #include <string_view>
 
 #include "mind/mind.h"
@@ -8,9 +9,10 @@
 namespace chatmind {
 
 // Appends the records of mind file `content` to `mind`, with an index entry
-// for every sentence of every phrase key. All or nothing: when memory runs
-// out (std::bad_alloc) `mind` is left as it was.
-void AppendMindContent(Mind& mind, std::string_view content);
+// for every sentence of every phrase key. The mind keeps `content` and views
+// its records there. All or nothing: when memory runs out (std::bad_alloc)
+// `mind` is left as it was.
+void AppendMindContent(Mind& mind, std::string content);
 
 // Reads the mind file at `path` and appends its records to `mind`. Returns
 // false, leaving `mind` unchanged, when the file cannot be opened or read.

@@ -6,24 +6,9 @@
 #include <utility>
 
 #include "mind/mind_format.h"
-#include "text/index_entry.h"
 
 namespace chatmind {
 namespace {
-
-StringList RenumberedIndex(const StringList& index, std::size_t pairs) {
-  StringList renumbered;
-  renumbered.reserve(index.size());
-  for (const std::string& entry : index) {
-    const auto position = IndexEntryPosition(entry);
-    if (position && *position < pairs) {
-      renumbered.push_back(RenumberIndexEntry(entry, SavedOrderTarget(*position, pairs)));
-    } else {
-      renumbered.push_back(entry);
-    }
-  }
-  return renumbered;
-}
 
 // A line feed would split the element's line and 0x1A would end the file
 // at the next load; both become spaces.
@@ -42,7 +27,7 @@ bool WriteLine(ByteSink& sink, std::string_view prefix, std::string_view element
          sink.Write("\r\n");
 }
 
-bool WriteFamily(ByteSink& sink, const StringList& keys, const StringList& replies,
+bool WriteFamily(ByteSink& sink, const TextList& keys, const TextList& replies,
                  std::string_view opener, std::string_view closer) {
   const std::size_t count = std::min(keys.size(), replies.size());
   for (std::size_t i = 0; i < count; ++i) {
@@ -68,20 +53,21 @@ std::size_t SavedOrderTarget(std::size_t position, std::size_t n) {
 }
 
 void ReorderForSave(Mind& mind) {
-  StringList index = RenumberedIndex(mind.SentenceIndex, mind.PhraseReplies.size());
-  std::array<StringList, kFileBackedLists.size()> reordered;
+  std::array<std::vector<std::string_view>, kFileBackedLists.size()> reordered;
   for (std::size_t l = 0; l < kFileBackedLists.size(); ++l) {
-    reordered[l].reserve((mind.*kFileBackedLists[l]).size());
+    const TextList& list = mind.*kFileBackedLists[l];
+    reordered[l] = list.ReorderedViews([n = list.size()](std::size_t j) {
+      return SavedOrderSource(j, n);
+    });
   }
   // Nothing below allocates, so a family is never left half reordered.
   for (std::size_t l = 0; l < kFileBackedLists.size(); ++l) {
-    StringList& list = mind.*kFileBackedLists[l];
-    for (std::size_t j = 0; j < list.size(); ++j) {
-      reordered[l].push_back(std::move(list[SavedOrderSource(j, list.size())]));
-    }
-    list.swap(reordered[l]);
+    (mind.*kFileBackedLists[l]).SetOrder(std::move(reordered[l]));
   }
-  mind.SentenceIndex.swap(index);
+  const std::size_t pairs = mind.PhraseReplies.size();
+  for (IndexEntry& entry : mind.SentenceIndex) {
+    if (entry.position < pairs) entry.position = SavedOrderTarget(entry.position, pairs);
+  }
 }
 
 bool WriteMindRecords(const Mind& mind, ByteSink& sink) {
@@ -95,7 +81,7 @@ bool WriteMindRecords(const Mind& mind, ByteSink& sink) {
     }
   }
   for (const TaggedRecord& tagged : kTaggedRecords) {
-    for (const std::string& element : mind.*tagged.list) {
+    for (std::string_view element : mind.*tagged.list) {
       if (!WriteLine(sink, tagged.tag, "", "") || !WriteLine(sink, "", element, "")) {
         return false;
       }

@@ -36,7 +36,7 @@ std::string BraceRuleSearch::MatchSentence(const Mind& mind, const Vocabulary& v
     }
     tried.push_back(id);
     for (const std::uint32_t rule : rules_.Find(kind, id)) {
-      if (IsFreshReply(mind, mind.BraceReplies[rule])) return mind.BraceReplies[rule];
+      if (IsFreshReply(mind, mind.BraceReplies[rule])) return std::string(mind.BraceReplies[rule]);
     }
   }
   return {};

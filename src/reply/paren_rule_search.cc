@@ -85,7 +85,7 @@ std::string ParenRuleSearch::MatchSentence(const Mind& mind, const Vocabulary& v
     const bool take_candidate =
         j == wordless.size() || (i < candidates.size() && candidates[i] < wordless[j]);
     const std::uint32_t rule = take_candidate ? candidates[i++] : wordless[j++];
-    if (IsFreshReply(mind, mind.ParenReplies[rule])) return mind.ParenReplies[rule];
+    if (IsFreshReply(mind, mind.ParenReplies[rule])) return std::string(mind.ParenReplies[rule]);
   }
   return {};
 }

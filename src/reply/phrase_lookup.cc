@@ -36,7 +36,7 @@ std::string PhraseLookup::FirstFreshReply(const Mind& mind, std::string_view tex
   std::uint32_t position = first_of_key_.Find(
       HashOf(text), [&](std::uint32_t id) { return mind.PhraseKeys[id] == text; });
   for (; position != kNone; position = next_[position]) {
-    if (IsFreshReply(mind, mind.PhraseReplies[position])) return mind.PhraseReplies[position];
+    if (IsFreshReply(mind, mind.PhraseReplies[position])) return std::string(mind.PhraseReplies[position]);
   }
   return {};
 }

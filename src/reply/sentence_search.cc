@@ -34,39 +34,24 @@ void SentenceSearch::Update(const Mind& mind, Vocabulary& vocabulary) {
 
 void SentenceSearch::Clear() {
   kinds_ = {};
-  reply_positions_ = {};
   postings_.Clear();
   by_position_ = {};
 }
 
-void SentenceSearch::Add(std::uint32_t entry, std::string_view text, Vocabulary& vocabulary) {
-  words_.clear();
-  AppendWords(text, words_);
-  if (words_.empty()) {
-    // Sharing two words is impossible: the entry needs no postings.
-    kinds_.push_back(MakeSentenceKind(EndsInQuestionMark(text), false, false));
-    reply_positions_.push_back(-1);
-    return;
-  }
-  const std::string& last = words_.back();
-  const std::optional<std::size_t> position = PositionWordValue(last);
-  const std::size_t plain_words = position ? words_.size() - 1 : words_.size();
-  bool has_question_word = position && vocabulary.IsQuestionPosition(*position);
-  bool negated = false;
+void SentenceSearch::Add(std::uint32_t number, const IndexEntry& entry, Vocabulary& vocabulary) {
+  // The entry's words are those of its sentence and its position word.
   ids_.clear();
-  for (std::size_t i = 0; i < plain_words; ++i) {
-    const std::uint32_t id = vocabulary.Add(words_[i]);
-    has_question_word = has_question_word || vocabulary.IsQuestionWord(id);
-    negated = negated || vocabulary.IsNegation(id);
-    ids_.push_back(id);
-  }
-  const SentenceKind kind = MakeSentenceKind(EndsInQuestionMark(text), has_question_word, negated);
+  const SentenceKind sentence_kind = vocabulary.AddWords(entry.sentence, ids_);
+  const bool question_position = vocabulary.IsQuestionPosition(entry.position);
+  const SentenceKind kind =
+      question_position ? MakeSentenceKind(EndsInQuestionMark(entry.sentence), true,
+                                           static_cast<int>(sentence_kind) < 0)
+                        : sentence_kind;
   std::sort(ids_.begin(), ids_.end());
   ids_.erase(std::unique(ids_.begin(), ids_.end()), ids_.end());
-  for (const std::uint32_t id : ids_) postings_.Add(kind, id, entry);
-  if (position) by_position_.emplace_back(*position, entry);
+  for (const std::uint32_t id : ids_) postings_.Add(kind, id, number);
+  by_position_.emplace_back(entry.position, number);
   kinds_.push_back(kind);
-  reply_positions_.push_back(TextToNumber(last));
 }
 
 std::string SentenceSearch::MatchSentence(const Mind& mind, const Vocabulary& vocabulary,
@@ -114,9 +99,9 @@ std::string SentenceSearch::MatchSentence(const Mind& mind, const Vocabulary& vo
   }
 
   const auto replies_at = [&](std::uint32_t entry) -> std::string_view {
-    const int position = reply_positions_[entry];
-    if (position < 0 || static_cast<std::size_t>(position) >= mind.PhraseReplies.size()) return {};
-    return mind.PhraseReplies[static_cast<std::size_t>(position)];
+    const std::size_t position = mind.SentenceIndex[entry].position;
+    if (position >= mind.PhraseReplies.size()) return {};
+    return mind.PhraseReplies[position];
   };
   const std::uint32_t found = FindFirstSharedTwice(
       cursors, [&](std::uint32_t entry) { return IsFreshReply(mind, replies_at(entry)); });

@@ -31,21 +31,19 @@ class SentenceSearch {
                             std::string_view sentence) const;
 
   // The number of entries indexed.
-  std::size_t size() const { return reply_positions_.size(); }
+  std::size_t size() const { return kinds_.size(); }
 
   void Clear();
 
  private:
-  void Add(std::uint32_t entry, std::string_view text, Vocabulary& vocabulary);
+  void Add(std::uint32_t number, const IndexEntry& entry, Vocabulary& vocabulary);
 
-  // For each entry: its kind, and the position its last word names.
+  // The kind of each entry.
   std::vector<SentenceKind> kinds_;
-  std::vector<int> reply_positions_;
   PostingLists postings_;
   // (position word value, entry), ordered.
   std::vector<std::pair<std::size_t, std::uint32_t>> by_position_;
   // Reused between entries.
-  StringList words_;
   std::vector<std::uint32_t> ids_;
 };
 

@@ -5,9 +5,9 @@
 namespace chatmind {
 namespace {
 
-std::string FirstNotGiven(const Mind& mind, const StringList& phrases) {
-  for (const std::string& phrase : phrases) {
-    if (IsFreshReply(mind, phrase)) return phrase;
+std::string FirstNotGiven(const Mind& mind, const TextList& phrases) {
+  for (std::string_view phrase : phrases) {
+    if (IsFreshReply(mind, phrase)) return std::string(phrase);
   }
   return {};
 }

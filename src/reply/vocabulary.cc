@@ -10,7 +10,7 @@ Vocabulary::Vocabulary() { Clear(); }
 bool Vocabulary::Update(const Mind& mind) {
   bool kinds_changed = false;
   for (; question_words_seen_ < mind.QuestionWords.size(); ++question_words_seen_) {
-    const std::string& word = mind.QuestionWords[question_words_seen_];
+    const std::string_view word = mind.QuestionWords[question_words_seen_];
     const auto position = PositionWordValue(word);
     const std::uint32_t known = Find(word);
     kinds_changed = kinds_changed || (known != kNone && !IsQuestionWord(known)) ||

@@ -6,7 +6,7 @@
 #include "text/words.h"
 
 namespace chatmind {
-SentenceKind ClassifySentence(std::string_view text, const StringList& question_words,
+SentenceKind ClassifySentence(std::string_view text, const TextList& question_words,
                               StringList& words) {
   const std::size_t first = words.size();
   AppendWords(text, words);

@@ -4,6 +4,7 @@
 #include <string_view>
 
 #include "text/string_list.h"
+#include "text/text_list.h"
 
 namespace chatmind {
 
@@ -34,7 +35,7 @@ inline constexpr std::string_view kNegationWord = "\xED\xE5";
 // word when one of its words is an element of `question_words` (compared as
 // stored, byte for byte), and negated when one of its words is exactly
 // "не". The empty text is a statement.
-SentenceKind ClassifySentence(std::string_view text, const StringList& question_words,
+SentenceKind ClassifySentence(std::string_view text, const TextList& question_words,
                               StringList& words);
 
 }  // namespace chatmind

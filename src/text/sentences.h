@@ -3,6 +3,7 @@
 
 #include <cstddef>
 #include <string_view>
+#include <vector>
 
 #include "text/string_list.h"
 
@@ -11,10 +12,14 @@ namespace chatmind {
 // '.', '?' and '!' end a sentence; no other byte does.
 constexpr bool IsSentenceTerminator(char c) { return c == '.' || c == '?' || c == '!'; }
 
-// Splits `text` into sentences and inserts them at the front of
-// `sentences`, the text's last sentence first. A sentence ends at a
-// terminator, loses its leading spaces (0x20 only) and is kept only when it
-// is at least 2 bytes long; bytes after the last terminator are dropped.
+// Appends the sentences of `text` to `sentences` as views into `text`, the
+// text's last sentence first. A sentence ends at a terminator, loses its
+// leading spaces (0x20 only) and is kept only when it is at least 2 bytes
+// long; bytes after the last terminator are dropped.
+void AppendSentences(std::string_view text, std::vector<std::string_view>& sentences);
+
+// Splits `text` into sentences as AppendSentences does and inserts copies
+// of them at the front of `sentences`, the text's last sentence first.
 // Returns the number of elements `sentences` holds afterwards.
 std::size_t SplitSentences(std::string_view text, StringList& sentences);
 

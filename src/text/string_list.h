@@ -1,6 +1,7 @@
 #ifndef CHATMIND_TEXT_STRING_LIST_H_
 #define CHATMIND_TEXT_STRING_LIST_H_
 
+#include <algorithm>
 #include <cstddef>
 #include <string>
 #include <string_view>
@@ -11,9 +12,14 @@ namespace chatmind {
 // An ordered list of Windows-1251 byte strings; duplicates allowed.
 using StringList = std::vector<std::string>;
 
-// Returns the position of the first element of `list` equal to `text`
-// (whole string, byte for byte), or -1 when there is none.
-std::ptrdiff_t FindString(std::string_view text, const StringList& list);
+// Returns the position of the first element of `list` (a StringList or a
+// TextList) equal to `text` (whole string, byte for byte), or -1 when there
+// is none.
+template <class List>
+std::ptrdiff_t FindString(std::string_view text, const List& list) {
+  const auto found = std::find(list.begin(), list.end(), text);
+  return found == list.end() ? -1 : found - list.begin();
+}
 
 // Makes room for `extra` more elements, growing geometrically so that
 // repeated appends stay amortized O(1). Throws std::bad_alloc and then

@@ -12,7 +12,7 @@ std::size_t CountShared(const StringList& a, const StringList& b) {
   return shared;
 }
 
-void SeparateIgnored(const StringList& words, const StringList& ignored_words,
+void SeparateIgnored(const StringList& words, const TextList& ignored_words,
                      StringList& significant, StringList& ignored) {
   for (const std::string& word : words) {
     (FindString(word, ignored_words) != -1 ? ignored : significant).push_back(word);

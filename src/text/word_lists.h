@@ -4,6 +4,7 @@
 #include <cstddef>
 
 #include "text/string_list.h"
+#include "text/text_list.h"
 
 namespace chatmind {
 
@@ -19,7 +20,7 @@ std::size_t CountShared(const StringList& a, const StringList& b);
 
 // Appends each element of `words`, in order, to `ignored` when it is an
 // element of `ignored_words`, otherwise to `significant`.
-void SeparateIgnored(const StringList& words, const StringList& ignored_words,
+void SeparateIgnored(const StringList& words, const TextList& ignored_words,
                      StringList& significant, StringList& ignored);
 
 }  // namespace chatmind

@@ -24,7 +24,7 @@ std::string MatchBraceRules(const Mind& mind, std::string_view text) {
         StringList key_words;
         if (ClassifySentence(mind.BraceKeys[j], mind.QuestionWords, key_words) != kind) continue;
         if (FindString(ignored_word, key_words) == -1) continue;
-        if (IsFreshByScan(mind, mind.BraceReplies[j])) return mind.BraceReplies[j];
+        if (IsFreshByScan(mind, mind.BraceReplies[j])) return std::string(mind.BraceReplies[j]);
       }
     }
   }

@@ -34,7 +34,8 @@ std::string MatchIndexedSentence(const Mind& mind, std::string_view text) {
     SeparateIgnored(words, mind.IgnoredWords, significant, ignored);
     if (significant.size() < 2) continue;
 
-    for (const std::string& entry : mind.SentenceIndex) {
+    for (const IndexEntry& indexed : mind.SentenceIndex) {
+      const std::string entry = MakeIndexEntry(indexed.sentence, indexed.position);
       StringList entry_words;
       if (ClassifySentence(entry, mind.QuestionWords, entry_words) != kind) continue;
       if (CountShared(significant, entry_words) < 2) continue;

@@ -20,7 +20,7 @@ std::string MatchParenRules(const Mind& mind, std::string_view text) {
       StringList key_words;
       if (ClassifySentence(mind.ParenKeys[j], mind.QuestionWords, key_words) != kind) continue;
       if (!ContainsAll(key_words, words)) continue;
-      if (IsFreshByScan(mind, mind.ParenReplies[j])) return mind.ParenReplies[j];
+      if (IsFreshByScan(mind, mind.ParenReplies[j])) return std::string(mind.ParenReplies[j]);
     }
   }
   return {};

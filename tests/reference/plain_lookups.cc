@@ -10,8 +10,8 @@ bool IsFreshByScan(const Mind& mind, std::string_view reply) {
              mind.ReplyHistory.end();
 }
 
-std::ptrdiff_t FindPair(std::string_view a, std::string_view b, const StringList& keys,
-                        const StringList& replies) {
+std::ptrdiff_t FindPair(std::string_view a, std::string_view b, const TextList& keys,
+                        const TextList& replies) {
   std::ptrdiff_t found = -1;
   const std::size_t count = std::min(keys.size(), replies.size());
   for (std::size_t i = 0; i < count; ++i) {
@@ -23,7 +23,7 @@ std::ptrdiff_t FindPair(std::string_view a, std::string_view b, const StringList
 std::string MatchExactPhrase(const Mind& mind, std::string_view text) {
   for (std::size_t i = 0; i < mind.PhraseKeys.size(); ++i) {
     if (mind.PhraseKeys[i] == text && IsFreshByScan(mind, mind.PhraseReplies[i])) {
-      return mind.PhraseReplies[i];
+      return std::string(mind.PhraseReplies[i]);
     }
   }
   return {};

@@ -14,8 +14,8 @@ namespace chatmind::reference {
 bool IsFreshByScan(const Mind& mind, std::string_view reply);
 
 // Returns the last position i with keys[i] == a and replies[i] == b, or -1.
-std::ptrdiff_t FindPair(std::string_view a, std::string_view b, const StringList& keys,
-                        const StringList& replies);
+std::ptrdiff_t FindPair(std::string_view a, std::string_view b, const TextList& keys,
+                        const TextList& replies);
 
 // The reply of the first phrase pair whose key equals `text` byte for byte
 // and whose reply is fresh; empty when there is none.

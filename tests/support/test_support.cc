@@ -6,6 +6,8 @@
 #include <sstream>
 #include <stdexcept>
 
+#include "text/index_entry.h"
+
 namespace chatmind::test {
 namespace {
 
@@ -28,6 +30,14 @@ char ToCp1251(char32_t c) {
 }
 
 }  // namespace
+
+StringList EntryTexts(const Mind& mind) {
+  StringList texts;
+  for (const IndexEntry& entry : mind.SentenceIndex) {
+    texts.push_back(MakeIndexEntry(entry.sentence, entry.position));
+  }
+  return texts;
+}
 
 StringList Replies(const ReplyHistory& history) {
   return StringList(history.begin(), history.end());

@@ -6,6 +6,7 @@
 #include <string>
 #include <string_view>
 
+#include "mind/mind.h"
 #include "mind/reply_history.h"
 #include "text/string_list.h"
 
@@ -14,6 +15,9 @@ namespace chatmind::test {
 // Converts a UTF-8 literal (ASCII, Russian letters, « ») to Windows-1251, so
 // that tests read as text while the engine sees its own bytes.
 std::string W(std::string_view utf8);
+
+// The text of each entry of the mind's SentenceIndex, in order.
+StringList EntryTexts(const Mind& mind);
 
 // The replies of `history` in the order given.
 StringList Replies(const ReplyHistory& history);
