@@ -11,6 +11,7 @@
 
 #include "mind/buffered_sink.h"
 #include "mind/mind_file.h"
+#include "mind/temporary_file_guard.h"
 
 namespace chatmind {
 namespace {
@@ -38,22 +39,6 @@ class FileDescriptor {
 
  private:
   int fd_;
-};
-
-// Removes a temporary file unless it has been renamed into place.
-class TemporaryFileGuard {
- public:
-  explicit TemporaryFileGuard(std::string path) : path_(std::move(path)) {}
-  TemporaryFileGuard(const TemporaryFileGuard&) = delete;
-  TemporaryFileGuard& operator=(const TemporaryFileGuard&) = delete;
-  ~TemporaryFileGuard() {
-    if (!path_.empty()) ::unlink(path_.c_str());
-  }
-
-  void Release() { path_.clear(); }
-
- private:
-  std::string path_;
 };
 
 bool WriteAll(int fd, std::string_view bytes) {

@@ -6,6 +6,7 @@
 
 #include "mind/buffered_sink.h"
 #include "mind/mind_file.h"
+#include "mind/temporary_file_guard.h"
 
 // windows.h names ReplaceFileA so; the function defined here is ours.
 #undef ReplaceFile
@@ -36,22 +37,6 @@ class FileHandle {
 
  private:
   HANDLE handle_;
-};
-
-// Removes a temporary file unless it has been moved into place.
-class TemporaryFileGuard {
- public:
-  explicit TemporaryFileGuard(std::string path) : path_(std::move(path)) {}
-  TemporaryFileGuard(const TemporaryFileGuard&) = delete;
-  TemporaryFileGuard& operator=(const TemporaryFileGuard&) = delete;
-  ~TemporaryFileGuard() {
-    if (!path_.empty()) ::DeleteFileA(path_.c_str());
-  }
-
-  void Release() { path_.clear(); }
-
- private:
-  std::string path_;
 };
 
 // Mind files are opened without sharing: nobody else can open one while the
