@@ -7,7 +7,8 @@ find_program(CHATMIND_MINGW_I686 i686-w64-mingw32-g++)
 find_program(CHATMIND_MINGW_X86_64 x86_64-w64-mingw32-g++)
 find_program(CHATMIND_OBJDUMP_I686 i686-w64-mingw32-objdump)
 find_program(CHATMIND_OBJDUMP_X86_64 x86_64-w64-mingw32-objdump)
-find_program(CHATMIND_WINE NAMES wine64 wine)
+# Debian keeps the wine64 loader out of PATH; newer Wine has one loader, wine.
+find_program(CHATMIND_WINE NAMES wine64 wine PATHS /usr/lib/wine)
 find_program(CHATMIND_WINESERVER wineserver)
 set(windows_tools CHATMIND_MINGW_I686 CHATMIND_MINGW_X86_64 CHATMIND_OBJDUMP_I686
     CHATMIND_OBJDUMP_X86_64 CHATMIND_WINE CHATMIND_WINESERVER)
