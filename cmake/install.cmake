@@ -17,7 +17,7 @@ install(TARGETS chatmind chatmind_engine chatmind_reply chatmind_mind chatmind_t
   ARCHIVE DESTINATION ${CMAKE_INSTALL_LIBDIR})
 install(DIRECTORY include/chatmind DESTINATION ${CMAKE_INSTALL_INCLUDEDIR})
 install(FILES data/default.mind DESTINATION ${CMAKE_INSTALL_DATADIR}/chatmind)
-if(CHATMIND_BUILD_TOOLS)
+if(TARGET chatmind_tool)
   install(TARGETS chatmind_tool RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 endif()
 

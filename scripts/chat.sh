@@ -4,6 +4,6 @@
 set -euo pipefail
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 source "$root/scripts/dependencies.sh"
-chatmind_install_dependencies
+chatmind_install_dependencies "${chatmind_packages[@]}"
 chatmind_build "$root" >&2
 exec "$root/build/tools/chatmind" "$@"

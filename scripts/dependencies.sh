@@ -2,10 +2,13 @@
 # Installs the Debian packages that building and testing chatmind need, when
 # any is missing. Sourced by the other scripts; run as root to install.
 chatmind_packages=(cmake ninja-build g++ libgtest-dev libedit-dev pkgconf python3)
+# The tests also build the Windows library and run it under Wine.
+chatmind_windows_packages=(g++-mingw-w64-i686 g++-mingw-w64-x86-64 wine wine64)
 
+# Usage: chatmind_install_dependencies PACKAGE...
 chatmind_install_dependencies() {
   local missing=() package
-  for package in "${chatmind_packages[@]}"; do
+  for package in "$@"; do
     dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed' ||
       missing+=("$package")
   done
@@ -20,7 +23,10 @@ chatmind_install_dependencies() {
     --no-install-recommends "${missing[@]}" >&2
 }
 
+# Usage: chatmind_build ROOT [CMAKE_OPTION...]
 chatmind_build() {
-  cmake -S "$1" -B "$1/build" -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null &&
-    cmake --build "$1/build"
+  local root="$1"
+  shift
+  cmake -S "$root" -B "$root/build" -G Ninja -DCMAKE_BUILD_TYPE=Release "$@" >/dev/null &&
+    cmake --build "$root/build"
 }

@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
-# Builds chatmind and runs every test.
+# Builds chatmind and runs every test, the Windows library's included.
 set -euo pipefail
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 source "$root/scripts/dependencies.sh"
-chatmind_install_dependencies
-chatmind_build "$root"
+chatmind_install_dependencies "${chatmind_packages[@]}" "${chatmind_windows_packages[@]}"
+chatmind_build "$root" -DCHATMIND_WINDOWS_CHECKS=ON
 ctest --test-dir "$root/build" --output-on-failure -j "$(nproc)"

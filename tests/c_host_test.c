@@ -11,32 +11,14 @@
 #include <sys/resource.h>
 #include <unistd.h>
 
-#include "chatmind/chatmind.h"
+#include "support/host_conversation.h"
 
-#define NOT_UNDERSTOOD "\xCD\xE5 \xEF\xEE\xED\xFF\xEB."
-
-static int failures = 0;
-
-#define CHECK(condition)                                                            \
-  do {                                                                              \
-    if (!(condition)) {                                                             \
-      fprintf(stderr, "%s:%d: check failed: %s\n", __FILE__, __LINE__, #condition); \
-      ++failures;                                                                   \
-    }                                                                               \
-  } while (0)
-
-/* The function types come from the header's declarations, which proves
- * that it compiles as C and matches what the host calls. */
-typedef __typeof__(&GetReplyTo) GetReplyToFn;
-typedef __typeof__(&LoadMind) MindFileFn;
 _Static_assert(__builtin_types_compatible_p(__typeof__(&SaveMind), MindFileFn),
                "SaveMind and LoadMind take the same argument");
 
 struct Library {
   void* handle;
-  GetReplyToFn get_reply_to;
-  MindFileFn load_mind;
-  MindFileFn save_mind;
+  struct Functions functions;
 };
 
 static void Open(struct Library* library, const char* path) {
@@ -45,69 +27,14 @@ static void Open(struct Library* library, const char* path) {
     fprintf(stderr, "dlopen: %s\n", dlerror());
     exit(1);
   }
-  *(void**)&library->get_reply_to = dlsym(library->handle, "GetReplyTo");
-  *(void**)&library->load_mind = dlsym(library->handle, "LoadMind");
-  *(void**)&library->save_mind = dlsym(library->handle, "SaveMind");
-  if (!library->get_reply_to || !library->load_mind || !library->save_mind) {
+  struct Functions* functions = &library->functions;
+  *(void**)&functions->get_reply_to = dlsym(library->handle, "GetReplyTo");
+  *(void**)&functions->load_mind = dlsym(library->handle, "LoadMind");
+  *(void**)&functions->save_mind = dlsym(library->handle, "SaveMind");
+  if (!functions->get_reply_to || !functions->load_mind || !functions->save_mind) {
     fprintf(stderr, "dlsym: a function is missing\n");
     exit(1);
   }
-}
-
-static int Replies(struct Library* library, const char* text, const char* expected) {
-  const char* reply = library->get_reply_to(text);
-  if (reply && strcmp(reply, expected) == 0) return 1;
-  fprintf(stderr, "to \"%s\" expected \"%s\", got \"%s\"\n", text ? text : "(null)", expected,
-          reply ? reply : "(null)");
-  return 0;
-}
-
-static void WriteFile(const char* path, const char* bytes, size_t size) {
-  FILE* file = fopen(path, "wb");
-  if (!file || fwrite(bytes, 1, size, file) != size || fclose(file) != 0) {
-    perror(path);
-    exit(1);
-  }
-}
-
-static int FileEquals(const char* path, const char* bytes) {
-  char buffer[4096];
-  FILE* file = fopen(path, "rb");
-  if (!file) return 0;
-  size_t size = fread(buffer, 1, sizeof buffer, file);
-  fclose(file);
-  return size == strlen(bytes) && memcmp(buffer, bytes, size) == 0;
-}
-
-static void Conversation(struct Library* library) {
-  CHECK(Replies(library, NULL, NOT_UNDERSTOOD));
-  WriteFile("libchatmind.INI", "[Search]\r\nNotClear=Again.\r\n", 26);
-  CHECK(Replies(library, "x", "Again."));
-  CHECK(remove("libchatmind.INI") == 0);
-  CHECK(Replies(library, "   ", ""));
-
-  static const char kMind[] = "Hi!\r\nHello.\r\n <ESCAPE>\r\nTell me more.\r\n";
-  WriteFile("talk.mind", kMind, sizeof kMind - 1);
-  CHECK(library->load_mind(NULL) == 0);
-  CHECK(library->load_mind("") == 0);
-  CHECK(library->load_mind("missing.mind") == 0);
-  CHECK(library->load_mind("talk.mind") == -1);
-
-  CHECK(Replies(library, "Hi!", "Hello."));
-  CHECK(Replies(library, "Hi!", "Tell me more."));
-  CHECK(Replies(library, "  Hi!", NOT_UNDERSTOOD));
-  CHECK(Replies(library, "Hi!", "Hello."));
-  CHECK(Replies(library, "Tell me more.", "Hi!"));
-
-  CHECK(library->save_mind(NULL) == 0);
-  CHECK(library->save_mind("no/such/dir/talk.mind") == 0);
-  CHECK(library->save_mind("talk.mind") == -1);
-  /* Seven pairs, reordered by the failed save and again by this one. */
-  CHECK(FileEquals("talk.mind",
-                   "Again.\r\nHi!\r\nHello.\r\nTell me more.\r\nHello.\r\nHi!\r\n" NOT_UNDERSTOOD
-                   "\r\nx?\r\nTell me more.\r\nHi!\r\nHi!\r\nHello.\r\n" NOT_UNDERSTOOD
-                   "\r\nHi!\r\n <ESCAPE>\r\nTell me more.\r\n"));
-  CHECK(Replies(library, "Hi!", NOT_UNDERSTOOD));
 }
 
 #ifndef CHATMIND_SKIP_OUT_OF_MEMORY
@@ -121,11 +48,11 @@ static size_t AddressSpaceInUse(void) {
 
 /* With the address space capped, a huge line and a huge mind file cannot be
  * handled: the functions must say so and leave the knowledge as it was. */
-static void OutOfMemory(struct Library* library) {
+static void OutOfMemory(const struct Functions* functions) {
   enum { kRecords = 1000000 };
   static const char kMind[] = "Hi!\r\nHello.\r\n";
-  WriteFile("small.mind", kMind, sizeof kMind - 1);
-  CHECK(library->load_mind("small.mind") == -1);
+  WriteBytes("small.mind", kMind, sizeof kMind - 1);
+  CHECK(functions->load_mind("small.mind") == -1);
 
   FILE* big = fopen("big.mind", "wb");
   if (!big) exit(1);
@@ -142,16 +69,16 @@ static void OutOfMemory(struct Library* library) {
   capped = previous;
   capped.rlim_cur = AddressSpaceInUse() + (40u << 20);
   CHECK(setrlimit(RLIMIT_AS, &capped) == 0);
-  const char* reply = library->get_reply_to(huge);
+  const char* reply = functions->get_reply_to(huge);
   CHECK(reply != NULL && reply[0] == '\0');
-  CHECK(library->load_mind("big.mind") == 0);
+  CHECK(functions->load_mind("big.mind") == 0);
   CHECK(setrlimit(RLIMIT_AS, &previous) == 0);
   free(huge);
 
-  CHECK(Replies(library, "k0.", NOT_UNDERSTOOD));
-  CHECK(Replies(library, "Hi!", "Hello."));
-  CHECK(library->load_mind("big.mind") == -1);
-  CHECK(Replies(library, "k0.", "v"));
+  CHECK(Replies(functions, "k0.", NOT_UNDERSTOOD));
+  CHECK(Replies(functions, "Hi!", "Hello."));
+  CHECK(functions->load_mind("big.mind") == -1);
+  CHECK(Replies(functions, "k0.", "v"));
 }
 #endif
 
@@ -168,16 +95,16 @@ int main(int argc, char** argv) {
   }
   struct Library library;
   Open(&library, library_path);
-  Conversation(&library);
+  Conversation(&library.functions, "libchatmind.INI");
 
   /* Unloading ends the conversation; a new load starts with an empty mind. */
-  CHECK(Replies(&library, "Again", NOT_UNDERSTOOD));
+  CHECK(Replies(&library.functions, "Again", NOT_UNDERSTOOD));
   dlclose(library.handle);
   Open(&library, library_path);
-  CHECK(Replies(&library, NOT_UNDERSTOOD, NOT_UNDERSTOOD));
+  CHECK(Replies(&library.functions, NOT_UNDERSTOOD, NOT_UNDERSTOOD));
 
 #ifndef CHATMIND_SKIP_OUT_OF_MEMORY
-  OutOfMemory(&library);
+  OutOfMemory(&library.functions);
 #endif
   dlclose(library.handle);
 

@@ -6,7 +6,9 @@
 #ifndef CHATMIND_CHATMIND_H_
 #define CHATMIND_CHATMIND_H_
 
-#if defined(__GNUC__) && !defined(_WIN32)
+#ifndef _WIN32
+
+#if defined(__GNUC__)
 #define CHATMIND_API __attribute__((visibility("default")))
 #else
 #define CHATMIND_API
@@ -35,5 +37,27 @@ CHATMIND_API int SaveMind(const char* path);
 #ifdef __cplusplus
 }
 #endif
+
+#else /* _WIN32 */
+
+/* chatmind.dll has the same three functions, exported only under these
+ * decorated names and ordinals, with the standard calling convention (the
+ * callee removes the argument); no plain name is exported. A host finds them
+ * with GetProcAddress, by name or by MAKEINTRESOURCEA(ordinal), and calls
+ * them through these pointer types. */
+#define CHATMIND_GET_REPLY_TO_NAME "?GetReplyTo@@YGPBDPBD@Z"
+#define CHATMIND_GET_REPLY_TO_ORDINAL 1
+#define CHATMIND_LOAD_MIND_NAME "?LoadMind@@YGHPAD@Z"
+#define CHATMIND_LOAD_MIND_ORDINAL 2
+#define CHATMIND_SAVE_MIND_NAME "?SaveMind@@YGHPAD@Z"
+#define CHATMIND_SAVE_MIND_ORDINAL 3
+
+typedef const char*(__stdcall* ChatmindGetReplyTo)(const char* text);
+/* The path is declared writable, as the decorated names have it; it is only
+ * read. */
+typedef int(__stdcall* ChatmindLoadMind)(char* path);
+typedef int(__stdcall* ChatmindSaveMind)(char* path);
+
+#endif /* _WIN32 */
 
 #endif /* CHATMIND_CHATMIND_H_ */

@@ -19,8 +19,9 @@ class Engine {
  public:
   // `settings_path` names the settings file whose section "Search", entry
   // "NotClear" holds the fallback reply. It is read at every fallback; a
-  // relative path is taken relative to the current directory at that time,
-  // and a missing file gives the default reply "Не понял.".
+  // relative path is taken relative to the current directory at that time
+  // (on Windows, a name without directory is looked for in the Windows
+  // directory), and a missing file gives the default reply "Не понял.".
   explicit Engine(std::string settings_path);
   ~Engine();
 

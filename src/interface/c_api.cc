@@ -5,10 +5,20 @@
 #include "chatmind/engine.hpp"
 #include "interface/settings.h"
 
+// Windows hosts call with the standard calling convention; the
+// module-definition files export these functions under decorated names.
+#ifdef _WIN32
+#define CHATMIND_CALL __stdcall
+#else
+#define CHATMIND_CALL
+#endif
+
 namespace {
 
 // The one engine behind the C functions, made when the library is loaded and
-// destroyed when it is unloaded. Should making it fail for lack of memory,
+// destroyed when it is unloaded: a static object, which the loader on POSIX
+// and the runtime's DLL entry point on Windows (at process attach and
+// detach) construct and destroy. Should making it fail for lack of memory,
 // the next call tries again.
 class ProcessEngine {
  public:
@@ -53,7 +63,7 @@ int ResultCode(Call call) noexcept {
 
 extern "C" {
 
-const char* GetReplyTo(const char* text) {
+const char* CHATMIND_CALL GetReplyTo(const char* text) {
   try {
     if (chatmind::Engine* engine = process_engine.Get()) {
       return engine->GetReplyTo(Argument(text)).data();
@@ -63,11 +73,11 @@ const char* GetReplyTo(const char* text) {
   return "";
 }
 
-int LoadMind(const char* path) {
+int CHATMIND_CALL LoadMind(const char* path) {
   return ResultCode([path](chatmind::Engine& engine) { return engine.LoadMind(Argument(path)); });
 }
 
-int SaveMind(const char* path) {
+int CHATMIND_CALL SaveMind(const char* path) {
   return ResultCode([path](chatmind::Engine& engine) { return engine.SaveMind(Argument(path)); });
 }
 

@@ -19,7 +19,8 @@ std::string SettingsFileName(std::string_view library_path);
 // Returns the value of `entry` in `section` of the settings file at `path`,
 // cut to kMaxSettingLength bytes and at a NUL byte; `default_value` when the
 // file, the section or the entry is missing. A relative path is looked up
-// in the process's current directory at each call.
+// at each call: in the process's current directory on POSIX systems; on
+// Windows, a name without directory in the Windows directory.
 std::string ReadSetting(const std::string& path, std::string_view section, std::string_view entry,
                         std::string_view default_value);
 

@@ -9,12 +9,13 @@
 #include <string>
 #include <utility>
 
+#include "mind/buffered_sink.h"
 #include "mind/mind_file.h"
+#include "mind/temporary_file_guard.h"
 
 namespace chatmind {
 namespace {
 
-constexpr std::size_t kWriteBufferSize = 1 << 16;
 constexpr int kMaxSymlinkHops = 40;
 constexpr int kTempNameAttempts = 100;
 
@@ -40,22 +41,6 @@ class FileDescriptor {
   int fd_;
 };
 
-// Removes a temporary file unless it has been renamed into place.
-class TemporaryFileGuard {
- public:
-  explicit TemporaryFileGuard(std::string path) : path_(std::move(path)) {}
-  TemporaryFileGuard(const TemporaryFileGuard&) = delete;
-  TemporaryFileGuard& operator=(const TemporaryFileGuard&) = delete;
-  ~TemporaryFileGuard() {
-    if (!path_.empty()) ::unlink(path_.c_str());
-  }
-
-  void Release() { path_.clear(); }
-
- private:
-  std::string path_;
-};
-
 bool WriteAll(int fd, std::string_view bytes) {
   while (!bytes.empty()) {
     const ssize_t written = ::write(fd, bytes.data(), bytes.size());
@@ -68,40 +53,8 @@ bool WriteAll(int fd, std::string_view bytes) {
   return true;
 }
 
-class FileSink : public ByteSink {
- public:
-  explicit FileSink(int fd) : fd_(fd) { buffer_.reserve(kWriteBufferSize); }
-
-  bool Write(std::string_view bytes) override {
-    if (failed_) return false;
-    if (buffer_.size() + bytes.size() > kWriteBufferSize) {
-      if (!Flush()) return false;
-      if (bytes.size() >= kWriteBufferSize) return Check(WriteAll(fd_, bytes));
-    }
-    buffer_.append(bytes);
-    return true;
-  }
-
-  bool Flush() {
-    if (failed_) return false;
-    const bool ok = WriteAll(fd_, buffer_);
-    buffer_.clear();
-    return Check(ok);
-  }
-
- private:
-  bool Check(bool ok) {
-    failed_ = failed_ || !ok;
-    return ok;
-  }
-
-  int fd_;
-  std::string buffer_;
-  bool failed_ = false;
-};
-
 bool FillFile(int fd, bool sync, const std::function<bool(ByteSink&)>& produce) {
-  FileSink sink(fd);
+  BufferedSink sink([fd](std::string_view bytes) { return WriteAll(fd, bytes); });
   return produce(sink) && sink.Flush() && (!sync || ::fsync(fd) == 0);
 }
 

@@ -43,7 +43,8 @@ class IdHashTable {
   };
 
   static std::uint32_t Tag(std::size_t hash) {
-    return static_cast<std::uint32_t>(hash ^ (hash >> 32));
+    const auto wide = static_cast<std::uint64_t>(hash);
+    return static_cast<std::uint32_t>(wide ^ (wide >> 32));
   }
   void Place(Slot slot);
 

@@ -13,7 +13,8 @@ constexpr std::uint32_t kNone = IdHashTable::kNone;
 std::size_t HashOf(std::string_view text) { return std::hash<std::string_view>{}(text); }
 
 std::size_t PairHash(std::size_t key_hash, std::string_view reply) {
-  return key_hash ^ (HashOf(reply) + 0x9e3779b97f4a7c15u + (key_hash << 6) + (key_hash >> 2));
+  constexpr std::size_t kGoldenRatio = static_cast<std::size_t>(0x9e3779b97f4a7c15u);
+  return key_hash ^ (HashOf(reply) + kGoldenRatio + (key_hash << 6) + (key_hash >> 2));
 }
 
 }  // namespace
