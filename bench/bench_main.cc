@@ -10,13 +10,14 @@
 
 #include "engine_benchmarks.h"
 #include "peak_memory.h"
+#include "scratch_dir.h"
 
 namespace chatmind::bench {
 namespace {
 
 void PrintPreamble(const BenchContext& context) {
   std::printf("Minds and saves in %s (%s).\nLine mix:", context.scratch.Root().c_str(),
-              context.scratch.InMemory()
+              InMemory(context.scratch.Root())
                   ? "tmpfs: the engine's fsync on save costs nothing, so save figures are "
                     "without the final sync"
                   : "not tmpfs: save figures include the engine's fsync");

@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "mind_generator.h"
-#include "scratch_dir.h"
+#include "support/test_support.h"
 
 namespace chatmind::bench {
 
@@ -21,13 +21,13 @@ struct BenchMind {
 // The generated minds of one run, each written once, when first asked for.
 class BenchMinds {
  public:
-  BenchMinds(const ScratchDir& dir, std::uint64_t seed, std::size_t lines)
+  BenchMinds(const test::TempDir& dir, std::uint64_t seed, std::size_t lines)
       : dir_(dir), seed_(seed), lines_(lines) {}
 
   const BenchMind& Get(std::size_t pairs);
 
  private:
-  const ScratchDir& dir_;
+  const test::TempDir& dir_;
   std::uint64_t seed_;
   std::size_t lines_;
   std::map<std::size_t, BenchMind> minds_;

@@ -7,6 +7,7 @@
 #include "bench_options.h"
 #include "bench_results.h"
 #include "scratch_dir.h"
+#include "support/test_support.h"
 
 namespace chatmind::bench {
 
@@ -17,7 +18,7 @@ struct BenchContext {
       : options(std::move(chosen)), minds(scratch, options.seed, options.lines) {}
 
   BenchOptions options;
-  ScratchDir scratch;
+  test::TempDir scratch{ScratchParent()};
   BenchMinds minds;
   BenchResults results;
   // Set when a benchmark could not measure: a mind did not load or save, or

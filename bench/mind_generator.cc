@@ -263,26 +263,17 @@ std::vector<BenchLine> MindGenerator::MakeLines(std::size_t count, const LineMix
       if (lag > behind) behind = lag, next = kind;
     }
     ++made[next];
-    const auto kind = static_cast<LineKind>(next);
-    switch (kind) {
-      case LineKind::kExactPhrase:
-        lines.push_back({kind, kept_keys_[random_.Below(kept_keys_.size())]});
-        break;
-      case LineKind::kIndexedSentence:
-        lines.push_back({kind, IndexedSentenceLine()});
-        break;
-      case LineKind::kParenRule:
-        lines.push_back({kind, ParenRuleLine()});
-        break;
-      case LineKind::kBraceRule:
-        lines.push_back({kind, BraceRuleLine()});
-        break;
-      case LineKind::kMiss:
-        lines.push_back({kind, MissLine()});
-        break;
-    }
+    // In the order of LineKind.
+    static constexpr std::string (MindGenerator::*kMakers[kLineKinds])() = {
+        &MindGenerator::ExactPhraseLine, &MindGenerator::IndexedSentenceLine,
+        &MindGenerator::ParenRuleLine, &MindGenerator::BraceRuleLine, &MindGenerator::MissLine};
+    lines.push_back({static_cast<LineKind>(next), (this->*kMakers[next])()});
   }
   return lines;
+}
+
+std::string MindGenerator::ExactPhraseLine() {
+  return kept_keys_[random_.Below(kept_keys_.size())];
 }
 
 // Two significant words of a phrase key's sentence, in a sentence of the

@@ -81,6 +81,7 @@ class MindGenerator {
   void AppendRuleKey(const RuleKey& key, std::string& out) const;
   char DrawTerminator();
 
+  std::string ExactPhraseLine();
   std::string IndexedSentenceLine();
   std::string ParenRuleLine();
   std::string BraceRuleLine();
