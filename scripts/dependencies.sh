@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Installs the Debian packages that building and testing chatmind need, when
 # any is missing. Sourced by the other scripts; run as root to install.
-chatmind_packages=(cmake ninja-build g++ libgtest-dev)
+chatmind_packages=(cmake ninja-build g++ libgtest-dev libbenchmark-dev)
 
 chatmind_install_dependencies() {
   local missing=() package
@@ -20,7 +20,10 @@ chatmind_install_dependencies() {
     --no-install-recommends "${missing[@]}" >&2
 }
 
+# chatmind_build ROOT [BUILD_DIR [CMAKE_OPTION...]]: a Release build, in
+# ROOT/build unless told otherwise.
 chatmind_build() {
-  cmake -S "$1" -B "$1/build" -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null &&
-    cmake --build "$1/build"
+  local build="${2:-$1/build}"
+  cmake -S "$1" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release "${@:3}" >/dev/null &&
+    cmake --build "$build"
 }
