@@ -38,8 +38,9 @@ int main(int argc, char** argv) {
     return RunPeakMemoryProbe(argv[2]);
   }
   for (int i = 1; i < argc; ++i) {
-    if (std::string_view(argv[i]) == "--help")
+    if (std::string_view(argv[i]) == "--help") {
       std::printf("chatmind-bench\n%s", BenchOptionsUsage().c_str());
+    }
   }
   BenchOptions options;
   try {

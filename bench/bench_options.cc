@@ -7,10 +7,10 @@ namespace chatmind::bench {
 namespace {
 
 std::size_t Count(std::string_view text) {
-  std::size_t used = 0;
-  const std::size_t value = std::stoull(std::string(text), &used);
-  if (used != text.size()) throw std::invalid_argument("not a number: " + std::string(text));
-  return value;
+  if (text.empty() || text.find_first_not_of("0123456789") != std::string_view::npos) {
+    throw std::invalid_argument("not a count: '" + std::string(text) + "'");
+  }
+  return std::stoull(std::string(text));
 }
 
 std::vector<std::size_t> Sizes(std::string_view text) {
