@@ -33,13 +33,19 @@ double SecondsOf(Action&& action) {
   return taken.count();
 }
 
+// The mind of `pairs` phrase pairs, whose size the table shows.
+const BenchMind& MindFor(BenchContext& context, std::size_t pairs) {
+  const BenchMind& mind = context.minds.Get(pairs);
+  context.results.For(pairs).file_bytes = mind.bytes;
+  return mind;
+}
+
 // A fresh engine per size that has loaded the mind once answers the mix.
 template <typename AnyEngine>
 void Replies(benchmark::State& state, BenchContext& context, std::size_t pairs,
              std::optional<ReplyRun> SizeResults::*slot, AnyEngine engine) {
-  const BenchMind& mind = context.minds.Get(pairs);
+  const BenchMind& mind = MindFor(context, pairs);
   SizeResults& results = context.results.For(pairs);
-  results.file_bytes = mind.bytes;
   for (auto _ : state) {
     if (!engine.LoadMind(mind.path)) {
       Fail(state, context, "the mind did not load");
@@ -59,7 +65,7 @@ void Replies(benchmark::State& state, BenchContext& context, std::size_t pairs,
 }
 
 void Load(benchmark::State& state, BenchContext& context, std::size_t pairs) {
-  const BenchMind& mind = context.minds.Get(pairs);
+  const BenchMind& mind = MindFor(context, pairs);
   double seconds = 0;
   for (auto _ : state) {
     auto engine = std::make_unique<Engine>(AbsentSettings(context));
@@ -80,7 +86,7 @@ void Load(benchmark::State& state, BenchContext& context, std::size_t pairs) {
 
 // A save unloads the mind, so it is loaded again, untimed, before each.
 void Save(benchmark::State& state, BenchContext& context, std::size_t pairs) {
-  const BenchMind& mind = context.minds.Get(pairs);
+  const BenchMind& mind = MindFor(context, pairs);
   const std::string target = context.scratch.Path("saved-" + std::to_string(pairs) + ".mind");
   Engine engine(AbsentSettings(context));
   double seconds = 0;
@@ -105,7 +111,7 @@ void Save(benchmark::State& state, BenchContext& context, std::size_t pairs) {
 // The peak resident memory of a process that loaded the mind, less that of
 // a process with an empty engine.
 void PeakMemory(benchmark::State& state, BenchContext& context, std::size_t pairs) {
-  const BenchMind& mind = context.minds.Get(pairs);
+  const BenchMind& mind = MindFor(context, pairs);
   std::optional<std::uint64_t> baseline, peak;
   for (auto _ : state) {
     state.SetIterationTime(SecondsOf([&] {
