@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Installs the Debian packages that building and testing chatmind need, when
 # any is missing. Sourced by the other scripts; run as root to install.
-chatmind_packages=(cmake ninja-build g++ libgtest-dev libedit-dev pkgconf python3)
+chatmind_packages=(cmake ninja-build g++ libgtest-dev libbenchmark-dev libedit-dev pkgconf python3)
 # The tests also build the Windows library and run it under Wine.
 chatmind_windows_packages=(g++-mingw-w64-i686 g++-mingw-w64-x86-64 wine wine64)
 
@@ -23,10 +23,10 @@ chatmind_install_dependencies() {
     --no-install-recommends "${missing[@]}" >&2
 }
 
-# Usage: chatmind_build ROOT [CMAKE_OPTION...]
+# chatmind_build ROOT [BUILD_DIR [CMAKE_OPTION...]]: a Release build, in
+# ROOT/build unless told otherwise.
 chatmind_build() {
-  local root="$1"
-  shift
-  cmake -S "$root" -B "$root/build" -G Ninja -DCMAKE_BUILD_TYPE=Release "$@" >/dev/null &&
-    cmake --build "$root/build"
+  local build="${2:-$1/build}"
+  cmake -S "$1" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release "${@:3}" >/dev/null &&
+    cmake --build "$build"
 }

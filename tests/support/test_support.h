@@ -29,13 +29,16 @@ std::string MindFile(std::initializer_list<std::string_view> lines);
 // A fresh directory, removed with everything in it when the object goes.
 class TempDir {
  public:
+  // In the temporary directory (TMPDIR), or in `parent`.
   TempDir();
+  explicit TempDir(const std::filesystem::path& parent);
   ~TempDir();
   TempDir(const TempDir&) = delete;
   TempDir& operator=(const TempDir&) = delete;
 
   // The path of `name` inside the directory.
   std::string Path(std::string_view name) const;
+  const std::filesystem::path& Root() const { return path_; }
 
  private:
   std::filesystem::path path_;
