@@ -34,13 +34,26 @@ class StagedLoad {
   // Appends what was staged to `mind`; cannot fail halfway.
   void CommitTo(Mind& mind) {
     for (TextList Mind::*list : kFileBackedLists) {
-      (mind.*list).Reserve((staged_.*list).size(), 0);
+      if (!(mind.*list).empty()) (mind.*list).Reserve((staged_.*list).size(), 0);
     }
-    mind.SentenceIndex.reserve(mind.SentenceIndex.size() + staged_.SentenceIndex.size());
-    // With the room reserved, nothing below allocates.
-    for (TextList Mind::*list : kFileBackedLists) (mind.*list).Append(staged_.*list);
-    mind.SentenceIndex.insert(mind.SentenceIndex.end(), staged_.SentenceIndex.begin(),
-                              staged_.SentenceIndex.end());
+    if (!mind.SentenceIndex.empty()) {
+      mind.SentenceIndex.reserve(mind.SentenceIndex.size() + staged_.SentenceIndex.size());
+    }
+    // With the room reserved, nothing below allocates; an empty list simply
+    // takes the staged one.
+    for (TextList Mind::*list : kFileBackedLists) {
+      if ((mind.*list).empty()) {
+        mind.*list = std::move(staged_.*list);
+      } else {
+        (mind.*list).Append(staged_.*list);
+      }
+    }
+    if (mind.SentenceIndex.empty()) {
+      mind.SentenceIndex = std::move(staged_.SentenceIndex);
+    } else {
+      mind.SentenceIndex.insert(mind.SentenceIndex.end(), staged_.SentenceIndex.begin(),
+                                staged_.SentenceIndex.end());
+    }
   }
 
  private:

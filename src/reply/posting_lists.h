@@ -1,9 +1,10 @@
 #ifndef CHATMIND_REPLY_POSTING_LISTS_H_
 #define CHATMIND_REPLY_POSTING_LISTS_H_
 
+#include <array>
+#include <cstddef>
 #include <cstdint>
 #include <span>
-#include <unordered_map>
 #include <vector>
 
 #include "text/sentence_kind.h"
@@ -14,24 +15,26 @@ namespace chatmind {
 // entries, rules) of that kind that hold the word, in the order added.
 class PostingLists {
  public:
-  void Add(SentenceKind kind, std::uint32_t word, std::uint32_t item) {
-    lists_[Key(kind, word)].push_back(item);
-  }
+  void Add(SentenceKind kind, std::uint32_t word, std::uint32_t item);
 
   std::span<const std::uint32_t> Find(SentenceKind kind, std::uint32_t word) const {
-    const auto found = lists_.find(Key(kind, word));
-    if (found == lists_.end()) return {};
-    return found->second;
+    const std::vector<std::uint32_t>& of_word = list_of_word_[Slot(kind)];
+    if (word >= of_word.size() || of_word[word] == kNoList) return {};
+    return lists_[of_word[word]];
   }
 
-  void Clear() { lists_.clear(); }
+  void Clear();
 
  private:
-  static std::uint64_t Key(SentenceKind kind, std::uint32_t word) {
-    return (static_cast<std::uint64_t>(static_cast<int>(kind) + 8) << 32) | word;
+  static constexpr std::uint32_t kNoList = UINT32_MAX;
+  static std::size_t Slot(SentenceKind kind) {
+    return static_cast<std::size_t>(static_cast<int>(kind) + 3);
   }
 
-  std::unordered_map<std::uint64_t, std::vector<std::uint32_t>> lists_;
+  // For each kind, the list of each word id, found by plain indexing: a
+  // posting is added for every word of every entry at load.
+  std::array<std::vector<std::uint32_t>, 7> list_of_word_;
+  std::vector<std::vector<std::uint32_t>> lists_;
 };
 
 }  // namespace chatmind

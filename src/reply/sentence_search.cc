@@ -24,6 +24,8 @@ struct SharedWord {
 
 void SentenceSearch::Update(const Mind& mind, Vocabulary& vocabulary) {
   const std::size_t sorted = by_position_.size();
+  kinds_.reserve(mind.SentenceIndex.size());
+  by_position_.reserve(mind.SentenceIndex.size());
   for (std::size_t entry = size(); entry < mind.SentenceIndex.size(); ++entry) {
     Add(static_cast<std::uint32_t>(entry), mind.SentenceIndex[entry], vocabulary);
   }
