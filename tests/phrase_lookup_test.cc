@@ -43,9 +43,9 @@ TEST(PhraseLookupTest, LearnedPairsAreFoundInOrder) {
   }
   EXPECT_TRUE(lookup.Contains(mind, "k", "3"));
   mind.ReplyHistory = {"1", "3"};
-  EXPECT_EQ(lookup.FirstFreshReply(mind, "k"), "2");
+  EXPECT_EQ(lookup.FirstFresh(mind, "k"), 1u);
   mind.ReplyHistory.Add("2");
-  EXPECT_EQ(lookup.FirstFreshReply(mind, "k"), "");
+  EXPECT_EQ(lookup.FirstFresh(mind, "k"), std::nullopt);
 }
 
 }  // namespace

@@ -5,6 +5,8 @@
 #include <string>
 #include <string_view>
 
+#include "chatmind/reply_explanation.hpp"
+
 namespace chatmind {
 
 // A conversational reply engine: one mind (the knowledge loaded from mind
@@ -46,6 +48,14 @@ class Engine {
   // memory then, and the file keeps its old content. Always releases the
   // reply buffer.
   bool SaveMind(std::string_view path);
+
+  // Turns the recording of explanations on or off (off at construction).
+  // While on, every GetReplyTo records why it replied as it did.
+  void SetExplaining(bool on);
+
+  // The explanation of the last reply given while explaining was on; valid
+  // until the next call of a non-const method of this engine.
+  const ReplyExplanation& LastExplanation() const;
 
  private:
   struct State;

@@ -2,6 +2,7 @@
 
 #include <utility>
 
+#include "interface/explanation.h"
 #include "interface/reply_buffer.h"
 #include "interface/settings.h"
 #include "mind/mind.h"
@@ -27,6 +28,8 @@ struct Engine::State {
   IndexedMatcher matcher;
   ReplyBuffer reply_buffer;
   std::string settings_path;
+  bool explaining = false;
+  ReplyExplanation explanation;
 };
 
 Engine::Engine(std::string settings_path)
@@ -35,11 +38,23 @@ Engine::Engine(std::string settings_path)
 Engine::~Engine() = default;
 
 std::string_view Engine::GetReplyTo(std::string_view text) {
-  const std::string reply = ComposeReply(state_->mind, state_->matcher, UpToFirstNul(text), [this] {
-    return ReadSetting(state_->settings_path, "Search", "NotClear", kDefaultFallbackReply);
-  });
+  ReplyTrace trace;
+  const std::string reply = ComposeReply(
+      state_->mind, state_->matcher, UpToFirstNul(text),
+      [this] {
+        return ReadSetting(state_->settings_path, "Search", "NotClear", kDefaultFallbackReply);
+      },
+      state_->explaining ? &trace : nullptr);
+  if (state_->explaining) state_->explanation = Explain(state_->mind, trace);
   return state_->reply_buffer.Store(reply);
 }
+
+void Engine::SetExplaining(bool on) {
+  state_->explaining = on;
+  state_->explanation = ReplyExplanation();
+}
+
+const ReplyExplanation& Engine::LastExplanation() const { return state_->explanation; }
 
 bool Engine::LoadMind(std::string_view path) {
   state_->reply_buffer.Renew(kLoadReplyCapacity);

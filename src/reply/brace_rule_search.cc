@@ -25,7 +25,8 @@ void BraceRuleSearch::Clear() {
 }
 
 std::string BraceRuleSearch::MatchSentence(const Mind& mind, const Vocabulary& vocabulary,
-                                           std::string_view sentence) const {
+                                           std::string_view sentence,
+                                           MatchTrace* trace) const {
   std::vector<std::uint32_t> ids;
   const SentenceKind kind = vocabulary.FindWords(sentence, ids);
   std::vector<std::uint32_t> tried;
@@ -36,7 +37,12 @@ std::string BraceRuleSearch::MatchSentence(const Mind& mind, const Vocabulary& v
     }
     tried.push_back(id);
     for (const std::uint32_t rule : rules_.Find(kind, id)) {
-      if (IsFreshReply(mind, mind.BraceReplies[rule])) return std::string(mind.BraceReplies[rule]);
+      if (!IsFreshReply(mind, mind.BraceReplies[rule])) continue;
+      if (trace) {
+        trace->item = rule;
+        trace->words.emplace_back(vocabulary.Word(id));
+      }
+      return std::string(mind.BraceReplies[rule]);
     }
   }
   return {};

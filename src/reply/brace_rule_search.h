@@ -7,6 +7,7 @@
 
 #include "mind/mind.h"
 #include "reply/posting_lists.h"
+#include "reply/reply_trace.h"
 #include "reply/vocabulary.h"
 
 namespace chatmind {
@@ -21,7 +22,7 @@ class BraceRuleSearch {
   // The reply for one `sentence` of a text (see the Matcher method this
   // serves), or an empty string.
   std::string MatchSentence(const Mind& mind, const Vocabulary& vocabulary,
-                            std::string_view sentence) const;
+                            std::string_view sentence, MatchTrace* trace) const;
 
   // The number of rules indexed.
   std::size_t size() const { return size_; }

@@ -7,6 +7,7 @@
 
 #include "mind/mind.h"
 #include "reply/matcher.h"
+#include "reply/reply_trace.h"
 
 namespace chatmind {
 
@@ -22,10 +23,11 @@ using FallbackReader = std::function<std::string()>;
 // to `read_fallback` (or kDefaultFallbackReply when it gives nothing) and
 // empties ReplyHistory when none answers, learns the pair (LastReply,
 // normalized text), and records the reply in LastReply and ReplyHistory. A
-// text of spaces only gets an empty reply and changes nothing. When memory
-// runs out (std::bad_alloc), the phrase lists keep their pairing.
+// text of spaces only gets an empty reply and changes nothing. When `trace`
+// is not null, it is set to how the reply was decided. When memory runs out
+// (std::bad_alloc), the phrase lists keep their pairing.
 std::string ComposeReply(Mind& mind, Matcher& matcher, std::string_view text,
-                         const FallbackReader& read_fallback);
+                         const FallbackReader& read_fallback, ReplyTrace* trace = nullptr);
 
 }  // namespace chatmind
 

@@ -1,19 +1,24 @@
 #include "reply/indexed_matcher.h"
 
+#include <optional>
+#include <vector>
+
 #include "text/sentences.h"
 
 namespace chatmind {
 namespace {
 
 // The first non-empty reply that `match` gives for a sentence of `text`,
-// the last sentence first.
+// the last sentence first; the answering sentence goes to `trace`.
 template <class Match>
-std::string FirstSentenceReply(std::string_view text, Match&& match) {
-  StringList sentences;
-  SplitSentences(text, sentences);
-  for (const std::string& sentence : sentences) {
+std::string FirstSentenceReply(std::string_view text, MatchTrace* trace, Match&& match) {
+  std::vector<std::string_view> sentences;
+  AppendSentences(text, sentences);
+  for (std::string_view sentence : sentences) {
     std::string reply = match(sentence);
-    if (!reply.empty()) return reply;
+    if (reply.empty()) continue;
+    if (trace) trace->sentence = sentence;
+    return reply;
   }
   return {};
 }
@@ -44,25 +49,32 @@ void IndexedMatcher::Rebuild(const Mind& mind) {
   brace_rules_.Update(mind, vocabulary_);
 }
 
-std::string IndexedMatcher::MatchExactPhrase(const Mind& mind, std::string_view text) {
-  return phrases_.FirstFreshReply(mind, text);
+std::string IndexedMatcher::MatchExactPhrase(const Mind& mind, std::string_view text,
+                                             MatchTrace* trace) {
+  const std::optional<std::size_t> position = phrases_.FirstFresh(mind, text);
+  if (!position) return {};
+  if (trace) trace->item = *position;
+  return std::string(mind.PhraseReplies[*position]);
 }
 
-std::string IndexedMatcher::MatchIndexedSentence(const Mind& mind, std::string_view text) {
-  return FirstSentenceReply(text, [&](std::string_view sentence) {
-    return sentences_.MatchSentence(mind, vocabulary_, sentence);
+std::string IndexedMatcher::MatchIndexedSentence(const Mind& mind, std::string_view text,
+                                                 MatchTrace* trace) {
+  return FirstSentenceReply(text, trace, [&](std::string_view sentence) {
+    return sentences_.MatchSentence(mind, vocabulary_, sentence, trace);
   });
 }
 
-std::string IndexedMatcher::MatchParenRules(const Mind& mind, std::string_view text) {
-  return FirstSentenceReply(text, [&](std::string_view sentence) {
-    return paren_rules_.MatchSentence(mind, vocabulary_, sentence);
+std::string IndexedMatcher::MatchParenRules(const Mind& mind, std::string_view text,
+                                            MatchTrace* trace) {
+  return FirstSentenceReply(text, trace, [&](std::string_view sentence) {
+    return paren_rules_.MatchSentence(mind, vocabulary_, sentence, trace);
   });
 }
 
-std::string IndexedMatcher::MatchBraceRules(const Mind& mind, std::string_view text) {
-  return FirstSentenceReply(text, [&](std::string_view sentence) {
-    return brace_rules_.MatchSentence(mind, vocabulary_, sentence);
+std::string IndexedMatcher::MatchBraceRules(const Mind& mind, std::string_view text,
+                                            MatchTrace* trace) {
+  return FirstSentenceReply(text, trace, [&](std::string_view sentence) {
+    return brace_rules_.MatchSentence(mind, vocabulary_, sentence, trace);
   });
 }
 

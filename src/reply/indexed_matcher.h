@@ -29,10 +29,10 @@ class IndexedMatcher : public Matcher {
   // emptied.
   void Rebuild(const Mind& mind);
 
-  std::string MatchExactPhrase(const Mind& mind, std::string_view text) override;
-  std::string MatchIndexedSentence(const Mind& mind, std::string_view text) override;
-  std::string MatchParenRules(const Mind& mind, std::string_view text) override;
-  std::string MatchBraceRules(const Mind& mind, std::string_view text) override;
+  std::string MatchExactPhrase(const Mind& mind, std::string_view text, MatchTrace* trace) override;
+  std::string MatchIndexedSentence(const Mind& mind, std::string_view text, MatchTrace* trace) override;
+  std::string MatchParenRules(const Mind& mind, std::string_view text, MatchTrace* trace) override;
+  std::string MatchBraceRules(const Mind& mind, std::string_view text, MatchTrace* trace) override;
   bool HasPhrasePair(const Mind& mind, std::string_view key, std::string_view reply) override;
   void PhrasePairAppended(const Mind& mind) override;
 

@@ -58,7 +58,8 @@ void ParenRuleSearch::Clear() {
 }
 
 std::string ParenRuleSearch::MatchSentence(const Mind& mind, const Vocabulary& vocabulary,
-                                           std::string_view sentence) const {
+                                           std::string_view sentence,
+                                           MatchTrace* trace) const {
   std::vector<std::uint32_t> present;
   const SentenceKind kind = vocabulary.FindWords(sentence, present);
   SortUnique(present);
@@ -85,7 +86,14 @@ std::string ParenRuleSearch::MatchSentence(const Mind& mind, const Vocabulary& v
     const bool take_candidate =
         j == wordless.size() || (i < candidates.size() && candidates[i] < wordless[j]);
     const std::uint32_t rule = take_candidate ? candidates[i++] : wordless[j++];
-    if (IsFreshReply(mind, mind.ParenReplies[rule])) return std::string(mind.ParenReplies[rule]);
+    if (!IsFreshReply(mind, mind.ParenReplies[rule])) continue;
+    if (trace) {
+      trace->item = rule;
+      for (auto id = word_starts_[rule]; id < word_starts_[rule + 1]; ++id) {
+        trace->words.emplace_back(vocabulary.Word(words_[id]));
+      }
+    }
+    return std::string(mind.ParenReplies[rule]);
   }
   return {};
 }

@@ -33,13 +33,14 @@ void PhraseLookup::Update(const Mind& mind) {
   }
 }
 
-std::string PhraseLookup::FirstFreshReply(const Mind& mind, std::string_view text) const {
+std::optional<std::size_t> PhraseLookup::FirstFresh(const Mind& mind,
+                                                     std::string_view text) const {
   std::uint32_t position = first_of_key_.Find(
       HashOf(text), [&](std::uint32_t id) { return mind.PhraseKeys[id] == text; });
   for (; position != kNone; position = next_[position]) {
-    if (IsFreshReply(mind, mind.PhraseReplies[position])) return std::string(mind.PhraseReplies[position]);
+    if (IsFreshReply(mind, mind.PhraseReplies[position])) return position;
   }
-  return {};
+  return std::nullopt;
 }
 
 bool PhraseLookup::Contains(const Mind& mind, std::string_view key, std::string_view reply) const {

@@ -3,6 +3,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -20,9 +21,9 @@ class PhraseLookup {
   // Indexes the pairs of `mind` from position size() on.
   void Update(const Mind& mind);
 
-  // The reply of the first pair whose key equals `text` and whose reply is
-  // fresh (IsFreshReply), or an empty string.
-  std::string FirstFreshReply(const Mind& mind, std::string_view text) const;
+  // The position of the first pair whose key equals `text` and whose reply
+  // is fresh (IsFreshReply), or nothing.
+  std::optional<std::size_t> FirstFresh(const Mind& mind, std::string_view text) const;
 
   // True when `mind` has a pair (`key`, `reply`).
   bool Contains(const Mind& mind, std::string_view key, std::string_view reply) const;

@@ -17,10 +17,11 @@ class PostingCursor {
  public:
   static constexpr std::uint32_t kEnd = UINT32_MAX;
 
-  // `weight` is what one occurrence of the word counts for.
+  // `weight` is what one occurrence of the word counts for; `tag` is the
+  // caller's name for the word.
   PostingCursor(std::span<const std::uint32_t> first, std::span<const std::uint32_t> second,
-                int weight)
-      : first_(first), second_(second), weight_(weight) {}
+                int weight, std::size_t tag)
+      : first_(first), second_(second), weight_(weight), tag_(tag) {}
 
   // The current entry, or kEnd when the list is used up.
   std::uint32_t Head() const;
@@ -30,6 +31,7 @@ class PostingCursor {
   void SkipTo(std::uint32_t target);
 
   int weight() const { return weight_; }
+  std::size_t tag() const { return tag_; }
 
  private:
   std::span<const std::uint32_t> first_;
@@ -37,10 +39,12 @@ class PostingCursor {
   std::size_t first_at_ = 0;
   std::size_t second_at_ = 0;
   int weight_;
+  std::size_t tag_;
 };
 
 // Returns the first entry, in increasing order, that the cursors' weights
-// reach two in and that `accept` takes, or PostingCursor::kEnd. Only
+// reach two in and that `accept` takes, or PostingCursor::kEnd; the cursors
+// whose Head() is that entry are then the words it holds. Only
 // entries that can reach two are looked at: while the cursors below the
 // second-lowest head weigh less than two together, they skip straight to
 // it, so a word that stands alone in its entries costs nothing to pass.

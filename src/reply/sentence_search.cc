@@ -15,6 +15,7 @@ bool EndsInQuestionMark(std::string_view text) { return !text.empty() && text.ba
 
 // A distinct significant word of a sentence and how often it stands there.
 struct SharedWord {
+  std::string text;
   std::uint32_t id;
   std::optional<std::size_t> position;
   int count;
@@ -57,7 +58,7 @@ void SentenceSearch::Add(std::uint32_t number, const IndexEntry& entry, Vocabula
 }
 
 std::string SentenceSearch::MatchSentence(const Mind& mind, const Vocabulary& vocabulary,
-                                          std::string_view sentence) const {
+                                          std::string_view sentence, MatchTrace* trace) const {
   std::vector<SharedWord> shared;
   bool has_question_word = false;
   bool negated = false;
@@ -77,7 +78,7 @@ std::string SentenceSearch::MatchSentence(const Mind& mind, const Vocabulary& vo
     if (same != shared.end()) {
       ++same->count;
     } else {
-      shared.push_back({id, position, 1});
+      shared.push_back({std::string(word), id, position, 1});
     }
   }
   const SentenceKind kind =
@@ -97,7 +98,7 @@ std::string SentenceSearch::MatchSentence(const Mind& mind, const Vocabulary& vo
     }
     const std::span<const std::uint32_t> plain = postings_.Find(kind, shared[i].id);
     if (plain.empty() && numbered[i].empty()) continue;
-    cursors.emplace_back(plain, numbered[i], std::min(shared[i].count, 2));
+    cursors.emplace_back(plain, numbered[i], std::min(shared[i].count, 2), i);
   }
 
   const auto replies_at = [&](std::uint32_t entry) -> std::string_view {
@@ -108,6 +109,12 @@ std::string SentenceSearch::MatchSentence(const Mind& mind, const Vocabulary& vo
   const std::uint32_t found = FindFirstSharedTwice(
       cursors, [&](std::uint32_t entry) { return IsFreshReply(mind, replies_at(entry)); });
   if (found == PostingCursor::kEnd) return {};
+  if (trace) {
+    trace->item = found;
+    for (const PostingCursor& cursor : cursors) {
+      if (cursor.Head() == found) trace->words.push_back(shared[cursor.tag()].text);
+    }
+  }
   return std::string(replies_at(found));
 }
 

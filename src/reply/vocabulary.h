@@ -30,6 +30,8 @@ class Vocabulary {
 
   std::uint32_t Add(std::string_view word);
   std::uint32_t Find(std::string_view word) const { return words_.Find(word); }
+  // The word whose id is `id`, which must have been given by Add.
+  std::string_view Word(std::uint32_t id) const { return words_.Word(id); }
 
   bool IsQuestionWord(std::uint32_t id) const { return Flag(question_, id); }
   bool IsIgnored(std::uint32_t id) const { return Flag(ignored_, id); }

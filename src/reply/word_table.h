@@ -23,6 +23,9 @@ class WordTable {
   // Returns the id of `word`, or kNone when it was never added.
   std::uint32_t Find(std::string_view word) const;
 
+  // The word whose id is `id`, which must have been given by Add.
+  std::string_view Word(std::uint32_t id) const { return words_[id]; }
+
   std::size_t size() const { return words_.size(); }
 
   void Clear();

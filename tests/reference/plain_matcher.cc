@@ -7,19 +7,19 @@
 
 namespace chatmind::reference {
 
-std::string PlainMatcher::MatchExactPhrase(const Mind& mind, std::string_view text) {
+std::string PlainMatcher::MatchExactPhrase(const Mind& mind, std::string_view text, MatchTrace*) {
   return reference::MatchExactPhrase(mind, text);
 }
 
-std::string PlainMatcher::MatchIndexedSentence(const Mind& mind, std::string_view text) {
+std::string PlainMatcher::MatchIndexedSentence(const Mind& mind, std::string_view text, MatchTrace*) {
   return reference::MatchIndexedSentence(mind, text);
 }
 
-std::string PlainMatcher::MatchParenRules(const Mind& mind, std::string_view text) {
+std::string PlainMatcher::MatchParenRules(const Mind& mind, std::string_view text, MatchTrace*) {
   return reference::MatchParenRules(mind, text);
 }
 
-std::string PlainMatcher::MatchBraceRules(const Mind& mind, std::string_view text) {
+std::string PlainMatcher::MatchBraceRules(const Mind& mind, std::string_view text, MatchTrace*) {
   return reference::MatchBraceRules(mind, text);
 }
 

@@ -16,7 +16,7 @@
 namespace chatmind::test {
 
 // A strategy of both matchers: the plain one and the indexed one.
-using MatcherStrategy = std::string (Matcher::*)(const Mind&, std::string_view);
+using MatcherStrategy = std::string (Matcher::*)(const Mind&, std::string_view, MatchTrace*);
 
 // Asks `strategy` of both matchers about `text` over `mind`, expects them to
 // agree, and returns the plain matcher's reply.
@@ -25,8 +25,9 @@ inline std::string AskBothMatchers(MatcherStrategy strategy, const Mind& mind,
   reference::PlainMatcher plain;
   IndexedMatcher indexed;
   indexed.Rebuild(mind);
-  std::string reply = (plain.*strategy)(mind, text);
-  EXPECT_EQ((indexed.*strategy)(mind, text), reply) << "the indexed matcher differs";
+  std::string reply = (plain.*strategy)(mind, text, nullptr);
+  MatchTrace trace;
+  EXPECT_EQ((indexed.*strategy)(mind, text, &trace), reply) << "the indexed matcher differs";
   return reply;
 }
 
