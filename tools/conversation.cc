@@ -5,12 +5,12 @@
 #include <algorithm>
 #include <filesystem>
 #include <iostream>
-#include <memory>
 #include <optional>
 #include <string_view>
 #include <variant>
 
 #include "chatmind/engine.hpp"
+#include "explain.h"
 #include "interrupt.h"
 #include "line_reader.h"
 
@@ -30,9 +30,11 @@ constexpr const char* kHelp =
 class Conversation {
  public:
   explicit Conversation(const ConversationSetup& setup)
-      : setup_(setup), codec_(setup.encoding), engine_(std::make_unique<Engine>(kSettingsFile)) {}
+      : setup_(setup), codec_(setup.encoding), engine_(kSettingsFile) {
+    engine_.SetExplaining(setup.explain);
+  }
 
-  bool Load() { return engine_->LoadMind(setup_.mind); }
+  bool Load() { return engine_.LoadMind(setup_.mind); }
 
   // Everything the engine is told goes through here: the reply to one user
   // line in the user's encoding, or nothing when the line cannot be put into
@@ -43,26 +45,26 @@ class Conversation {
       problem = unconvertible->reason;
       return std::nullopt;
     }
-    return codec_.ToUser(engine_->GetReplyTo(std::get<std::string>(text)));
+    std::string reply = codec_.ToUser(engine_.GetReplyTo(std::get<std::string>(text)));
+    if (setup_.explain) std::cerr << DescribeExplanation(engine_.LastExplanation(), codec_);
+    return reply;
   }
 
-  // Writes the mind to `path`. A save also unloads the engine's knowledge and
-  // leaves it index entries that point at the old order of the pairs, so
-  // the conversation goes on with a fresh engine over what was written.
+  // Writes the mind to `path`. A save unloads what it wrote, so the
+  // conversation goes on over the file just written; what was said stays
+  // given.
   bool SaveAndReload(const std::string& path) {
-    if (!engine_->SaveMind(path)) return false;
-    engine_ = std::make_unique<Engine>(kSettingsFile);
-    return engine_->LoadMind(path);
+    return engine_.SaveMind(path) && engine_.LoadMind(path);
   }
 
-  bool SaveAtEnd() { return engine_->SaveMind(setup_.mind); }
+  bool SaveAtEnd() { return engine_.SaveMind(setup_.mind); }
 
   const ConversationSetup& setup() const { return setup_; }
 
  private:
   ConversationSetup setup_;
   Codec codec_;
-  std::unique_ptr<Engine> engine_;
+  Engine engine_;
 };
 
 // Piped use: one output line for every input line, so that a script can pair

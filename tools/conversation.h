@@ -11,6 +11,7 @@ struct ConversationSetup {
   std::string mind;      // the mind file to load
   bool save = false;     // write what was learned back to `mind` at the end
   bool bundled = false;  // `mind` is the bundled mind
+  bool explain = false;  // explain each reply on standard error
   Encoding encoding = Encoding::kUtf8;
 };
 

@@ -16,7 +16,8 @@ using chatmind::tool::Command;
 using chatmind::tool::Options;
 
 int Chat(const Options& options) {
-  chatmind::tool::ConversationSetup setup{options.mind, options.save, false, options.encoding};
+  chatmind::tool::ConversationSetup setup{options.mind, options.save, false, options.explain,
+                                          options.encoding};
   if (setup.mind.empty()) {
     const auto bundled = chatmind::tool::FindBundledMind();
     if (!bundled) {

@@ -18,6 +18,9 @@ const char kUsage[] =
     "Options:\n"
     "  --encoding utf-8|cp1251           the encoding of the terminal or pipe\n"
     "                                    (default utf-8); the engine works in cp1251\n"
+    "  --explain                         after each reply, say on standard error\n"
+    "                                    which strategy answered, what it matched\n"
+    "                                    and what was learned\n"
     "\n"
     "With standard input not a terminal, chatmind writes one reply line for each\n"
     "input line and nothing else on standard output.\n";
@@ -50,6 +53,8 @@ class Parser {
       }
       if (argument == "--save") {
         options.save = true;
+      } else if (argument == "--explain") {
+        options.explain = true;
       } else if (IsOption(argument, "--mind")) {
         const auto value = Value(argument, "--mind");
         if (!value) return error_;
@@ -75,8 +80,8 @@ class Parser {
     }
     if (options.command == Command::kCheck) {
       if (!check_file) return UsageError{"check needs a FILE"};
-      if (options.save || !options.mind.empty()) {
-        return UsageError{"check takes a FILE, not --mind or --save"};
+      if (options.save || options.explain || !options.mind.empty()) {
+        return UsageError{"check takes a FILE, not --mind, --save or --explain"};
       }
       options.mind = *check_file;
     } else if (options.save && options.mind.empty()) {

@@ -15,6 +15,7 @@ struct Options {
   Command command = Command::kChat;
   std::string mind;  // chat: the mind file, empty for the bundled mind; check: the file
   bool save = false;
+  bool explain = false;
   Encoding encoding = Encoding::kUtf8;
 };
 
