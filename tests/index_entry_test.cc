@@ -17,23 +17,6 @@ TEST(MakeIndexEntryTest, InsertsSpaceAndPositionBeforeTerminator) {
   EXPECT_EQ(MakeIndexEntry(W("Да !"), 7), W("Да  7!"));
 }
 
-TEST(IndexEntryPositionTest, ReadsBackWhatMakeIndexEntryWrote) {
-  for (std::size_t position : {0u, 7u, 12u, 305u, 2147483647u}) {
-    EXPECT_EQ(IndexEntryPosition(MakeIndexEntry(W("Как 5 дела?"), position)), position);
-  }
-}
-
-TEST(IndexEntryPositionTest, RejectsTextsThatAreNoEntry) {
-  for (const char* text : {"", "a?", "a b?", "a 1x?", " ?", "a 1", "a 99999999999999999999999?"}) {
-    EXPECT_FALSE(IndexEntryPosition(text).has_value()) << text;
-  }
-}
-
-TEST(RenumberIndexEntryTest, ReplacesOnlyThePosition) {
-  EXPECT_EQ(RenumberIndexEntry(W("Мне 12 лет 3?"), 10), W("Мне 12 лет 10?"));
-  EXPECT_EQ(RenumberIndexEntry(W("Да  7!"), 0), W("Да  0!"));
-}
-
 TEST(NumberToTextTest, Table) {
   EXPECT_EQ(NumberToText(0), "0");
   EXPECT_EQ(NumberToText(305), "305");

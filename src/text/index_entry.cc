@@ -9,17 +9,6 @@ namespace {
 
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
-// The bytes of an entry before " <digits><terminator>", or nothing.
-std::optional<std::size_t> SentenceLength(std::string_view entry) {
-  if (entry.size() < 3) return std::nullopt;
-  const std::size_t space = entry.rfind(' ', entry.size() - 2);
-  if (space == std::string_view::npos || space + 2 >= entry.size()) return std::nullopt;
-  for (std::size_t i = space + 1; i + 1 < entry.size(); ++i) {
-    if (!IsDigit(entry[i])) return std::nullopt;
-  }
-  return space;
-}
-
 void AppendPosition(std::string& text, std::size_t position) {
   char digits[24];
   text.append(digits, std::to_chars(digits, digits + sizeof digits, position).ptr);
@@ -38,30 +27,12 @@ std::string MakeIndexEntry(std::string_view sentence, std::size_t position) {
   return entry;
 }
 
-std::optional<std::size_t> IndexEntryPosition(std::string_view entry) {
-  const auto length = SentenceLength(entry);
-  if (!length) return std::nullopt;
-  std::size_t position = 0;
-  const char* first = entry.data() + *length + 1;
-  const char* last = entry.data() + entry.size() - 1;
-  const auto [end, error] = std::from_chars(first, last, position);
-  if (error != std::errc() || end != last) return std::nullopt;
-  return position;
-}
-
 std::optional<std::size_t> PositionWordValue(std::string_view word) {
   if (word.empty() || (word[0] == '0' && word.size() > 1)) return std::nullopt;
   std::size_t value = 0;
   const auto [end, error] = std::from_chars(word.data(), word.data() + word.size(), value);
   if (error != std::errc() || end != word.data() + word.size()) return std::nullopt;
   return value;
-}
-
-std::string RenumberIndexEntry(std::string_view entry, std::size_t position) {
-  std::string renumbered(entry.substr(0, *SentenceLength(entry) + 1));
-  AppendPosition(renumbered, position);
-  renumbered.push_back(entry.back());
-  return renumbered;
 }
 
 std::string NumberToText(std::int64_t n) {

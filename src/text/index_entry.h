@@ -15,18 +15,9 @@ namespace chatmind {
 // «Как дела?» at 12 becomes «Как дела 12?».
 std::string MakeIndexEntry(std::string_view sentence, std::size_t position);
 
-// Returns the position that MakeIndexEntry wrote into `entry`, or nothing
-// when `entry` does not have the shape of an index entry or its number does
-// not fit a std::size_t.
-std::optional<std::size_t> IndexEntryPosition(std::string_view entry);
-
 // Returns n when `word` is the text that MakeIndexEntry writes for position
 // n: decimal digits without a leading zero, "0" for zero.
 std::optional<std::size_t> PositionWordValue(std::string_view word);
-
-// Returns `entry` with its position replaced by `position`. `entry` must
-// have the shape of an index entry (IndexEntryPosition gives a value).
-std::string RenumberIndexEntry(std::string_view entry, std::size_t position);
 
 // Returns the decimal text of `n`: a '-' for negative values, no leading
 // zeros, no spaces.

@@ -21,11 +21,6 @@ std::ptrdiff_t FindString(std::string_view text, const List& list) {
   return found == list.end() ? -1 : found - list.begin();
 }
 
-// Makes room for `extra` more elements, growing geometrically so that
-// repeated appends stay amortized O(1). Throws std::bad_alloc and then
-// leaves `list` unchanged.
-void ReserveForAppend(StringList& list, std::size_t extra);
-
 }  // namespace chatmind
 
 #endif  // CHATMIND_TEXT_STRING_LIST_H_
