@@ -2,7 +2,8 @@
 # builds and runs CONSUMER_DIR against it, and runs the installed program,
 # which must find the installed mind by itself, on the UTF-8 text in GREETING.
 # LIB_DIR and DATA_DIR are the installation's relative library and data
-# directories.
+# directories; SANITIZERS, when set, are those the installed libraries were
+# built with, which the outside project must link too.
 cmake_minimum_required(VERSION 3.25)
 
 function(run)
@@ -18,9 +19,13 @@ file(REMOVE_RECURSE ${WORK_DIR})
 run(${CMAKE_COMMAND} --install ${BUILD_DIR} --prefix ${prefix})
 
 set(ENV{PKG_CONFIG_PATH} ${prefix}/${LIB_DIR}/pkgconfig)
+set(sanitizer_flags "")
+if(SANITIZERS)
+  set(sanitizer_flags -DCMAKE_EXE_LINKER_FLAGS=-fsanitize=${SANITIZERS})
+endif()
 run(${CMAKE_COMMAND} -S ${CONSUMER_DIR} -B ${WORK_DIR}/consumer -G Ninja
     -DCMAKE_PREFIX_PATH=${prefix} -DCMAKE_C_COMPILER=${C_COMPILER}
-    -DCMAKE_CXX_COMPILER=${CXX_COMPILER})
+    -DCMAKE_CXX_COMPILER=${CXX_COMPILER} ${sanitizer_flags})
 run(${CMAKE_COMMAND} --build ${WORK_DIR}/consumer)
 
 set(mind ${prefix}/${DATA_DIR}/chatmind/default.mind)
