@@ -29,6 +29,9 @@ class IndexedMatcher : public Matcher {
   // emptied.
   void Rebuild(const Mind& mind);
 
+  // Forgets every index, as for an empty mind.
+  void Clear();
+
   std::string MatchExactPhrase(const Mind& mind, std::string_view text, MatchTrace* trace) override;
   std::string MatchIndexedSentence(const Mind& mind, std::string_view text, MatchTrace* trace) override;
   std::string MatchParenRules(const Mind& mind, std::string_view text, MatchTrace* trace) override;
@@ -37,8 +40,6 @@ class IndexedMatcher : public Matcher {
   void PhrasePairAppended(const Mind& mind) override;
 
  private:
-  void Clear();
-
   Vocabulary vocabulary_;
   PhraseLookup phrases_;
   SentenceSearch sentences_;
