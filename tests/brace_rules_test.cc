@@ -38,7 +38,8 @@ TEST(MatchBraceRulesTest, Table) {
 
 TEST(MatchBraceRulesTest, IgnoredWordsAreComparedAsStored) {
   const Mind mind = ExampleMind("Ты");
-  EXPECT_EQ(test::AskBothMatchers(&Matcher::MatchBraceRules, mind, W("Ты и я.")), W("Расскажи о себе."));
+  EXPECT_EQ(test::AskBothMatchers(&Matcher::MatchBraceRules, mind, W("Ты и я.")),
+            W("Расскажи о себе."));
 }
 
 TEST(MatchBraceRulesTest, AKeyNeedsATerminatorToHaveAWord) {
@@ -47,7 +48,8 @@ TEST(MatchBraceRulesTest, AKeyNeedsATerminatorToHaveAWord) {
       {"with a terminator it has one", W(" {как?}"), W("Как дела?"), "r"},
       {"an empty key never answers", " {}", W("Как."), ""},
   };
-  test::ExpectSingleRuleReplies(&Matcher::MatchBraceRules, test::MindFile({" <IGNORED>", "как"}), cases);
+  test::ExpectSingleRuleReplies(&Matcher::MatchBraceRules, test::MindFile({" <IGNORED>", "как"}),
+                                cases);
 }
 
 }  // namespace

@@ -103,12 +103,15 @@ TEST(MatchExactPhraseTest, FirstKeyWhoseReplyIsNotGiven) {
   Mind mind;
   mind.PhraseKeys = {W("Привет!"), "x.", W("Привет!")};
   mind.PhraseReplies = {W("Здравствуй."), "y", W("Привет, привет.")};
-  EXPECT_EQ(test::AskBothMatchers(&Matcher::MatchExactPhrase, mind, W("Привет!")), W("Здравствуй."));
+  EXPECT_EQ(test::AskBothMatchers(&Matcher::MatchExactPhrase, mind, W("Привет!")),
+            W("Здравствуй."));
   mind.ReplyHistory = {W("Здравствуй.")};
-  EXPECT_EQ(test::AskBothMatchers(&Matcher::MatchExactPhrase, mind, W("Привет!")), W("Привет, привет."));
+  EXPECT_EQ(test::AskBothMatchers(&Matcher::MatchExactPhrase, mind, W("Привет!")),
+            W("Привет, привет."));
   mind.ReplyHistory.Add(W("Привет, привет."));
   EXPECT_EQ(test::AskBothMatchers(&Matcher::MatchExactPhrase, mind, W("Привет!")), "");
-  EXPECT_EQ(test::AskBothMatchers(&Matcher::MatchExactPhrase, mind, W("привет!")), "") << "case matters";
+  EXPECT_EQ(test::AskBothMatchers(&Matcher::MatchExactPhrase, mind, W("привет!")), "")
+      << "case matters";
 }
 
 TEST(MatchExactPhraseTest, KeyWithoutTerminatorNeverMatches) {

@@ -26,23 +26,40 @@ struct ExplanationCase {
 
 TEST(ExplanationTest, EachStrategyExplainsItsDecision) {
   test::TempDir dir;
-  test::WriteBytes(dir.Path("m.mind"),
-                   test::MindFile({"Привет!", "Здравствуй!", "Ты любишь музыку?", "Очень люблю.",
-                                   " (погода.)", "Погода хорошая.", " {ты?}", "Я бот.",
-                                   " <IGNORED>", "ты", " <ESCAPE>", "Давай о другом.",
-                                   " <INITIAL>", "Расскажи о себе."}));
+  test::WriteBytes(
+      dir.Path("m.mind"),
+      test::MindFile({"Привет!", "Здравствуй!", "Ты любишь музыку?", "Очень люблю.", " (погода.)",
+                      "Погода хорошая.", " {ты?}", "Я бот.", " <IGNORED>", "ты", " <ESCAPE>",
+                      "Давай о другом.", " <INITIAL>", "Расскажи о себе."}));
   Engine engine(dir.Path("none.INI"));
   ASSERT_TRUE(engine.LoadMind(dir.Path("m.mind")));
   engine.SetExplaining(true);
 
   const ExplanationCase cases[] = {
       {"an exact phrase", W("Привет!"), Source::kExactPhrase, "", W("Привет!"), "", {}, ""},
-      {"an index entry sharing two words", W("Любишь музыку?"), Source::kIndexedSentence,
-       W("Любишь музыку?"), W("Ты любишь музыку?"), W("Ты любишь музыку 1?"),
-       {W("любишь"), W("музыку")}, W("Здравствуй!")},
-      {"a paren rule", W("Какая сегодня погода."), Source::kParenRule, W("Какая сегодня погода."),
-       W("погода."), "", {W("погода")}, W("Очень люблю.")},
-      {"a brace rule", W("Кто ты?"), Source::kBraceRule, W("Кто ты?"), W("ты?"), "", {W("ты")},
+      {"an index entry sharing two words",
+       W("Любишь музыку?"),
+       Source::kIndexedSentence,
+       W("Любишь музыку?"),
+       W("Ты любишь музыку?"),
+       W("Ты любишь музыку 1?"),
+       {W("любишь"), W("музыку")},
+       W("Здравствуй!")},
+      {"a paren rule",
+       W("Какая сегодня погода."),
+       Source::kParenRule,
+       W("Какая сегодня погода."),
+       W("погода."),
+       "",
+       {W("погода")},
+       W("Очень люблю.")},
+      {"a brace rule",
+       W("Кто ты?"),
+       Source::kBraceRule,
+       W("Кто ты?"),
+       W("ты?"),
+       "",
+       {W("ты")},
        W("Погода хорошая.")},
       {"an escape phrase", "x", Source::kEscapePhrase, "", "", "", {}, W("Я бот.")},
       {"an initial phrase", "x", Source::kInitialPhrase, "", "", "", {}, W("Давай о другом.")},

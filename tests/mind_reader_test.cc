@@ -38,7 +38,8 @@ TEST(MindReaderTest, WorkedExampleOfNineteenLines) {
   const Mind mind = Loaded(kNineteenLines);
   EXPECT_EQ(mind.PhraseKeys, (TextList{W("Привет!"), W("Как дела? Что нового?")}));
   EXPECT_EQ(mind.PhraseReplies, (TextList{W("Здравствуй!"), W("Всё хорошо.")}));
-  EXPECT_EQ(test::EntryTexts(mind), (StringList{W("Привет 0!"), W("Что нового 1?"), W("Как дела 1?")}));
+  EXPECT_EQ(test::EntryTexts(mind),
+            (StringList{W("Привет 0!"), W("Что нового 1?"), W("Как дела 1?")}));
   EXPECT_EQ(mind.ParenKeys, TextList{W("погода")});
   EXPECT_EQ(mind.ParenReplies, TextList{W("Погода сегодня хорошая.")});
   EXPECT_EQ(mind.BraceKeys, TextList{W("как")});
@@ -47,7 +48,7 @@ TEST(MindReaderTest, WorkedExampleOfNineteenLines) {
   EXPECT_EQ(mind.EscapePhrases, TextList{W("Давай о другом.")});
   EXPECT_EQ(mind.InitialPhrases, TextList{W("Расскажи о себе.")});
   for (const TextList* empty : {&mind.BarKeys, &mind.BarReplies, &mind.BracketKeys,
-                                  &mind.BracketReplies, &mind.IgnoredWords}) {
+                                &mind.BracketReplies, &mind.IgnoredWords}) {
     EXPECT_TRUE(empty->empty());
   }
 }

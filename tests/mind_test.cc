@@ -13,7 +13,8 @@ TEST(FindStringTest, FirstEqualElementOrMinusOne) {
   EXPECT_EQ(FindString("a", StringList{}), -1);
   EXPECT_EQ(FindString("b", StringList{"a", "b", "b"}), 1);
   EXPECT_EQ(FindString("", StringList{"a"}), -1);
-  EXPECT_EQ(FindString(W("привет."), StringList{W("Привет.")}), -1) << "comparison is case-sensitive";
+  EXPECT_EQ(FindString(W("привет."), StringList{W("Привет.")}), -1)
+      << "comparison is case-sensitive";
 }
 
 TEST(ClearMindTest, EmptiesFileBackedListsAndIndexButKeepsConversation) {

@@ -56,9 +56,8 @@ void ReorderForSave(Mind& mind) {
   std::array<std::vector<std::string_view>, kFileBackedLists.size()> reordered;
   for (std::size_t l = 0; l < kFileBackedLists.size(); ++l) {
     const TextList& list = mind.*kFileBackedLists[l];
-    reordered[l] = list.ReorderedViews([n = list.size()](std::size_t j) {
-      return SavedOrderSource(j, n);
-    });
+    reordered[l] =
+        list.ReorderedViews([n = list.size()](std::size_t j) { return SavedOrderSource(j, n); });
   }
   // Nothing below allocates, so a family is never left half reordered.
   for (std::size_t l = 0; l < kFileBackedLists.size(); ++l) {

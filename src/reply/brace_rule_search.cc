@@ -25,8 +25,7 @@ void BraceRuleSearch::Clear() {
 }
 
 std::string BraceRuleSearch::MatchSentence(const Mind& mind, const Vocabulary& vocabulary,
-                                           std::string_view sentence,
-                                           MatchTrace* trace) const {
+                                           std::string_view sentence, MatchTrace* trace) const {
   std::vector<std::uint32_t> ids;
   const SentenceKind kind = vocabulary.FindWords(sentence, ids);
   std::vector<std::uint32_t> tried;

@@ -30,7 +30,6 @@ class BraceRuleSearch {
   void Clear();
 
  private:
-
   PostingLists rules_;
   std::size_t size_ = 0;
 };

@@ -2,7 +2,6 @@
 
 #include <utility>
 
-
 #include "reply/stock_strategies.h"
 #include "text/sentences.h"
 

@@ -26,10 +26,9 @@ std::string FirstSentenceReply(std::string_view text, MatchTrace* trace, Match&&
 }  // namespace
 
 void IndexedMatcher::Update(const Mind& mind) {
-  const bool shrunk = mind.PhraseKeys.size() < phrases_.size() ||
-                      mind.SentenceIndex.size() < sentences_.size() ||
-                      mind.ParenKeys.size() < paren_rules_.size() ||
-                      mind.BraceKeys.size() < brace_rules_.size();
+  const bool shrunk =
+      mind.PhraseKeys.size() < phrases_.size() || mind.SentenceIndex.size() < sentences_.size() ||
+      mind.ParenKeys.size() < paren_rules_.size() || mind.BraceKeys.size() < brace_rules_.size();
   if (shrunk || vocabulary_.Update(mind)) {
     Rebuild(mind);
     return;
@@ -78,8 +77,7 @@ std::string IndexedMatcher::MatchBraceRules(const Mind& mind, std::string_view t
   });
 }
 
-bool IndexedMatcher::HasPhrasePair(const Mind& mind, std::string_view key,
-                                   std::string_view reply) {
+bool IndexedMatcher::HasPhrasePair(const Mind& mind, std::string_view key, std::string_view reply) {
   return phrases_.Contains(mind, key, reply);
 }
 

@@ -20,7 +20,7 @@ class Matcher {
 
   // The reply of the first phrase pair whose key equals `text` byte for byte.
   virtual std::string MatchExactPhrase(const Mind& mind, std::string_view text,
-                                 MatchTrace* trace) = 0;
+                                       MatchTrace* trace) = 0;
 
   // An index entry answers a sentence of `text` when both are of the same
   // SentenceKind and at least two of the sentence's significant words
@@ -30,13 +30,13 @@ class Matcher {
   // for each the entries in list order. Entries whose position lies outside
   // PhraseReplies answer nothing.
   virtual std::string MatchIndexedSentence(const Mind& mind, std::string_view text,
-                                 MatchTrace* trace) = 0;
+                                           MatchTrace* trace) = 0;
 
   // A paren rule answers a sentence of `text` when both are of the same
   // SentenceKind and every word of its key is a word of the sentence.
   // Sentences are tried last first, and for each the rules in list order.
   virtual std::string MatchParenRules(const Mind& mind, std::string_view text,
-                                 MatchTrace* trace) = 0;
+                                      MatchTrace* trace) = 0;
 
   // A brace rule answers a sentence of `text` when both are of the same
   // SentenceKind and one of the sentence's ignored words (its words in
@@ -44,7 +44,7 @@ class Matcher {
   // within a sentence its ignored words in sentence order, and for each the
   // rules in list order.
   virtual std::string MatchBraceRules(const Mind& mind, std::string_view text,
-                                 MatchTrace* trace) = 0;
+                                      MatchTrace* trace) = 0;
 
   // True when `mind` holds the phrase pair (`key`, `reply`).
   virtual bool HasPhrasePair(const Mind& mind, std::string_view key, std::string_view reply) = 0;

@@ -7,7 +7,9 @@
 namespace chatmind {
 namespace {
 
-std::size_t KindSlot(SentenceKind kind) { return static_cast<std::size_t>(static_cast<int>(kind) + 3); }
+std::size_t KindSlot(SentenceKind kind) {
+  return static_cast<std::size_t>(static_cast<int>(kind) + 3);
+}
 
 void SortUnique(std::vector<std::uint32_t>& ids) {
   std::sort(ids.begin(), ids.end());
@@ -58,8 +60,7 @@ void ParenRuleSearch::Clear() {
 }
 
 std::string ParenRuleSearch::MatchSentence(const Mind& mind, const Vocabulary& vocabulary,
-                                           std::string_view sentence,
-                                           MatchTrace* trace) const {
+                                           std::string_view sentence, MatchTrace* trace) const {
   std::vector<std::uint32_t> present;
   const SentenceKind kind = vocabulary.FindWords(sentence, present);
   SortUnique(present);

@@ -35,7 +35,6 @@ class ParenRuleSearch {
   void Clear();
 
  private:
-
   // Rule r's distinct words are words_[word_starts_[r], word_starts_[r + 1]).
   std::vector<std::uint32_t> word_starts_ = {0};
   std::vector<std::uint32_t> words_;

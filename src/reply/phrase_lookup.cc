@@ -33,8 +33,7 @@ void PhraseLookup::Update(const Mind& mind) {
   }
 }
 
-std::optional<std::size_t> PhraseLookup::FirstFresh(const Mind& mind,
-                                                     std::string_view text) const {
+std::optional<std::size_t> PhraseLookup::FirstFresh(const Mind& mind, std::string_view text) const {
   std::uint32_t position = first_of_key_.Find(
       HashOf(text), [&](std::uint32_t id) { return mind.PhraseKeys[id] == text; });
   for (; position != kNone; position = next_[position]) {

@@ -18,10 +18,10 @@ std::size_t Gallop(std::span<const std::uint32_t> list, std::size_t at, std::uin
     step *= 2;
   }
   high = std::min(high, list.size());
-  return static_cast<std::size_t>(
-      std::lower_bound(list.begin() + static_cast<std::ptrdiff_t>(low),
-                       list.begin() + static_cast<std::ptrdiff_t>(high), target) -
-      list.begin());
+  return static_cast<std::size_t>(std::lower_bound(list.begin() + static_cast<std::ptrdiff_t>(low),
+                                                   list.begin() + static_cast<std::ptrdiff_t>(high),
+                                                   target) -
+                                  list.begin());
 }
 
 }  // namespace
@@ -67,4 +67,3 @@ std::uint32_t FindFirstSharedTwice(std::vector<PostingCursor>& cursors,
 }
 
 }  // namespace chatmind
-

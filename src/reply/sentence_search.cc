@@ -46,10 +46,10 @@ void SentenceSearch::Add(std::uint32_t number, const IndexEntry& entry, Vocabula
   ids_.clear();
   const SentenceKind sentence_kind = vocabulary.AddWords(entry.sentence, ids_);
   const bool question_position = vocabulary.IsQuestionPosition(entry.position);
-  const SentenceKind kind =
-      question_position ? MakeSentenceKind(EndsInQuestionMark(entry.sentence), true,
-                                           static_cast<int>(sentence_kind) < 0)
-                        : sentence_kind;
+  const SentenceKind kind = question_position
+                                ? MakeSentenceKind(EndsInQuestionMark(entry.sentence), true,
+                                                   static_cast<int>(sentence_kind) < 0)
+                                : sentence_kind;
   std::sort(ids_.begin(), ids_.end());
   ids_.erase(std::unique(ids_.begin(), ids_.end()), ids_.end());
   for (const std::uint32_t id : ids_) postings_.Add(kind, id, number);

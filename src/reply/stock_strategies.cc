@@ -16,8 +16,6 @@ std::string FirstNotGiven(const Mind& mind, const TextList& phrases) {
 
 std::string PickEscapePhrase(const Mind& mind) { return FirstNotGiven(mind, mind.EscapePhrases); }
 
-std::string PickInitialPhrase(const Mind& mind) {
-  return FirstNotGiven(mind, mind.InitialPhrases);
-}
+std::string PickInitialPhrase(const Mind& mind) { return FirstNotGiven(mind, mind.InitialPhrases); }
 
 }  // namespace chatmind

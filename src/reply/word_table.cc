@@ -12,7 +12,8 @@ constexpr std::size_t kBlockSize = 1 << 16;
 
 std::uint32_t WordTable::Add(std::string_view word) {
   const std::size_t hash = std::hash<std::string_view>{}(word);
-  const std::uint32_t found = table_.Find(hash, [&](std::uint32_t id) { return words_[id] == word; });
+  const std::uint32_t found =
+      table_.Find(hash, [&](std::uint32_t id) { return words_[id] == word; });
   if (found != kNone) return found;
   const auto id = static_cast<std::uint32_t>(words_.size());
   // Room first, so that running out of memory leaves the table as it was.

@@ -63,7 +63,8 @@ void TextList::Reserve(std::size_t count, std::size_t bytes) {
   if (bytes == 0 || (own_ && own_->size() - own_used_ >= bytes)) return;
   // A fresh block: the old one keeps its bytes, and the views into them.
   const std::size_t previous = own_ ? own_->size() : kFirstOwnBlock / 2;
-  auto block = std::make_shared<std::string>(std::max(bytes, std::min(2 * previous, kLargestOwnBlock)), '\0');
+  auto block = std::make_shared<std::string>(
+      std::max(bytes, std::min(2 * previous, kLargestOwnBlock)), '\0');
   ReserveGeometric(blocks_, 1);
   if (own_) blocks_.push_back(std::move(own_));
   own_ = std::move(block);

@@ -5,9 +5,8 @@
 namespace chatmind::reference {
 
 bool IsFreshByScan(const Mind& mind, std::string_view reply) {
-  return !reply.empty() &&
-         std::find(mind.ReplyHistory.begin(), mind.ReplyHistory.end(), reply) ==
-             mind.ReplyHistory.end();
+  return !reply.empty() && std::find(mind.ReplyHistory.begin(), mind.ReplyHistory.end(), reply) ==
+                               mind.ReplyHistory.end();
 }
 
 std::ptrdiff_t FindPair(std::string_view a, std::string_view b, const TextList& keys,

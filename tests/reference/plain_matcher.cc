@@ -11,7 +11,8 @@ std::string PlainMatcher::MatchExactPhrase(const Mind& mind, std::string_view te
   return reference::MatchExactPhrase(mind, text);
 }
 
-std::string PlainMatcher::MatchIndexedSentence(const Mind& mind, std::string_view text, MatchTrace*) {
+std::string PlainMatcher::MatchIndexedSentence(const Mind& mind, std::string_view text,
+                                               MatchTrace*) {
   return reference::MatchIndexedSentence(mind, text);
 }
 

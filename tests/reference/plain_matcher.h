@@ -14,7 +14,8 @@ namespace chatmind::reference {
 class PlainMatcher : public Matcher {
  public:
   std::string MatchExactPhrase(const Mind& mind, std::string_view text, MatchTrace* trace) override;
-  std::string MatchIndexedSentence(const Mind& mind, std::string_view text, MatchTrace* trace) override;
+  std::string MatchIndexedSentence(const Mind& mind, std::string_view text,
+                                   MatchTrace* trace) override;
   std::string MatchParenRules(const Mind& mind, std::string_view text, MatchTrace* trace) override;
   std::string MatchBraceRules(const Mind& mind, std::string_view text, MatchTrace* trace) override;
   bool HasPhrasePair(const Mind& mind, std::string_view key, std::string_view reply) override;
