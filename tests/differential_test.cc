@@ -13,6 +13,7 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+#include <ostream>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -55,6 +56,9 @@ struct Family {
   MindShape mind;
   std::array<unsigned, kOperations> operations;
 };
+
+// Names the family in gtest's messages instead of dumping its bytes.
+void PrintTo(const Family& family, std::ostream* out) { *out << family.name; }
 
 // Record weights in RecordKind order: phrase, paren, brace, bar, bracket,
 // question, ignored, escape, initial, thought, lookalike. Operation weights
