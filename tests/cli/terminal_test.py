@@ -26,6 +26,12 @@ class Terminal:
     def type(self, keys):
         os.write(self.fd, keys.encode())
 
+    def answer(self, keys):
+        """Types `keys` at the next prompt. Keys typed before the line editor
+        has the terminal would meet its cooked mode, which swallows Ctrl-D."""
+        self.expect("> ")
+        self.type(keys)
+
     def expect(self, text, timeout=10):
         """Waits until `text` appears after what was expected before."""
         wanted = text.encode()
@@ -43,18 +49,26 @@ class Terminal:
                                      + self.screen.decode(errors="replace")) from None
         self.seen = self.screen.index(wanted, self.seen) + len(wanted)
 
-    def exit_status(self):
-        if self.status is None:
-            _, status = os.waitpid(self.pid, 0)
-            os.close(self.fd)
-            self.status = os.waitstatus_to_exitcode(status)
+    def exit_status(self, timeout=10):
+        """Waits for the program to end; fails when it has not in time."""
+        deadline = time.monotonic() + timeout
+        while self.status is None:
+            pid, status = os.waitpid(self.pid, os.WNOHANG)
+            if pid == self.pid:
+                os.close(self.fd)
+                self.status = os.waitstatus_to_exitcode(status)
+            elif time.monotonic() > deadline:
+                raise AssertionError("the program did not end:\n"
+                                     + self.screen.decode(errors="replace"))
+            else:
+                time.sleep(0.01)
         return self.status
 
     def close(self):
         """Ends the program if a failed test left it running."""
         if self.status is None:
             os.kill(self.pid, signal.SIGKILL)
-            self.exit_status()
+            self.exit_status(timeout=60)
 
 
 class TerminalTest(ProgramTest):
@@ -67,23 +81,22 @@ class TerminalTest(ProgramTest):
         terminal = self.open([])
         terminal.expect("talking with the bundled mind")
         terminal.expect("/quit")
-        terminal.expect("> ")
-        terminal.type("Привет!\r")
+        terminal.answer("Привет!\r")
         terminal.expect("Рад тебя видеть")
-        terminal.type("Ура 😀\r")
+        terminal.answer("Ура 😀\r")
         terminal.expect("Not sent, nothing learned: «😀» (U+1F600) has no Windows-1251 form.")
         # Twice up recalls «Привет!»; it was answered, so another rule answers.
-        terminal.type(UP + UP + "\r")
+        terminal.answer(UP + UP + "\r")
         terminal.expect("Привет! Как у тебя дела?")
-        terminal.type("/help\r")
+        terminal.answer("/help\r")
         terminal.expect("/save [FILE]")
-        terminal.type("/save\r")
+        terminal.answer("/save\r")
         terminal.expect("The bundled mind is never written; /save FILE writes")
-        terminal.type("/save copy.mind\r")
+        terminal.answer("/save copy.mind\r")
         terminal.expect("Saved to copy.mind.")
-        terminal.type("/bogus\r")
+        terminal.answer("/bogus\r")
         terminal.expect("Unknown command /bogus")
-        terminal.type(CTRL_D)
+        terminal.answer(CTRL_D)
         self.assertEqual(terminal.exit_status(), 0)
         self.assertIn(mind_bytes(["Привет! Рад тебя видеть. Как у тебя дела?", "Привет!"]),
                       (self.dir / "copy.mind").read_bytes())
@@ -92,14 +105,11 @@ class TerminalTest(ProgramTest):
         mind = self.write_mind(["Привет!", "Здравствуй!"])
         terminal = self.open(["chat", "--mind", str(mind), "--save"])
         terminal.expect("what it learns is saved at the end")
-        terminal.expect("> ")
-        terminal.type("Привет!\r")
+        terminal.answer("Привет!\r")
         terminal.expect("Здравствуй!")
-        terminal.expect("> ")
-        terminal.type("Меня зовут Аня.\r")
+        terminal.answer("Меня зовут Аня.\r")
         terminal.expect("Не понял.")
-        terminal.expect("> ")
-        terminal.type(CTRL_C)
+        terminal.answer(CTRL_C)
         self.assertEqual(terminal.exit_status(), 0)
         self.assertIn(mind_bytes(["Здравствуй!", "Меня зовут Аня."]), mind.read_bytes())
 
@@ -108,11 +118,11 @@ class TerminalTest(ProgramTest):
         before = mind.read_bytes()
         terminal = self.open(["chat", "--mind", str(mind)])
         terminal.expect("nothing it learns is saved")
-        terminal.type("Привет!\r")
+        terminal.answer("Привет!\r")
         terminal.expect("Здравствуй!")
-        terminal.type("/save\r")
+        terminal.answer("/save\r")
         terminal.expect("Started without --save, so the mind file is never written")
-        terminal.type("/quit\r")
+        terminal.answer("/quit\r")
         self.assertEqual(terminal.exit_status(), 0)
         self.assertEqual(mind.read_bytes(), before)
 
