@@ -13,8 +13,7 @@ void BraceRuleSearch::Update(const Mind& mind, Vocabulary& vocabulary) {
   for (; size_ < mind.BraceKeys.size(); ++size_) {
     ids.clear();
     const SentenceKind kind = vocabulary.AddWords(mind.BraceKeys[size_], ids);
-    std::sort(ids.begin(), ids.end());
-    ids.erase(std::unique(ids.begin(), ids.end()), ids.end());
+    SortDistinct(ids);
     for (const std::uint32_t id : ids) rules_.Add(kind, id, static_cast<std::uint32_t>(size_));
   }
 }

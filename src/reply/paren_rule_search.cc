@@ -5,18 +5,6 @@
 #include "reply/fresh_reply.h"
 
 namespace chatmind {
-namespace {
-
-std::size_t KindSlot(SentenceKind kind) {
-  return static_cast<std::size_t>(static_cast<int>(kind) + 3);
-}
-
-void SortUnique(std::vector<std::uint32_t>& ids) {
-  std::sort(ids.begin(), ids.end());
-  ids.erase(std::unique(ids.begin(), ids.end()), ids.end());
-}
-
-}  // namespace
 
 void ParenRuleSearch::Update(const Mind& mind, Vocabulary& vocabulary) {
   const std::size_t first = size();
@@ -25,7 +13,7 @@ void ParenRuleSearch::Update(const Mind& mind, Vocabulary& vocabulary) {
   for (std::size_t rule = first; rule < mind.ParenKeys.size(); ++rule) {
     ids.clear();
     kinds.push_back(vocabulary.AddWords(mind.ParenKeys[rule], ids));
-    SortUnique(ids);
+    SortDistinct(ids);
     for (const std::uint32_t id : ids) {
       if (id >= rules_holding_.size()) rules_holding_.resize(id + 1);
       ++rules_holding_[id];
@@ -41,7 +29,7 @@ void ParenRuleSearch::Update(const Mind& mind, Vocabulary& vocabulary) {
     const SentenceKind kind = kinds[rule - first];
     const auto number = static_cast<std::uint32_t>(rule);
     if (begin == end) {
-      wordless_[KindSlot(kind)].push_back(number);
+      wordless_[SentenceKindIndex(kind)].push_back(number);
       continue;
     }
     const auto anchor = std::min_element(begin, end, [this](std::uint32_t a, std::uint32_t b) {
@@ -63,7 +51,7 @@ std::string ParenRuleSearch::MatchSentence(const Mind& mind, const Vocabulary& v
                                            std::string_view sentence, MatchTrace* trace) const {
   std::vector<std::uint32_t> present;
   const SentenceKind kind = vocabulary.FindWords(sentence, present);
-  SortUnique(present);
+  SortDistinct(present);
   const auto is_present = [&](std::uint32_t id) {
     return std::binary_search(present.begin(), present.end(), id);
   };
@@ -80,7 +68,7 @@ std::string ParenRuleSearch::MatchSentence(const Mind& mind, const Vocabulary& v
   std::sort(candidates.begin(), candidates.end());
 
   // Both lists in rule order, merged: the first fresh reply wins.
-  const std::vector<std::uint32_t>& wordless = wordless_[KindSlot(kind)];
+  const std::vector<std::uint32_t>& wordless = wordless_[SentenceKindIndex(kind)];
   std::size_t i = 0;
   std::size_t j = 0;
   while (i < candidates.size() || j < wordless.size()) {

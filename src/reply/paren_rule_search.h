@@ -42,7 +42,7 @@ class ParenRuleSearch {
   std::vector<std::uint32_t> rules_holding_;
   PostingLists anchored_;
   // The rules without words, by kind.
-  std::array<std::vector<std::uint32_t>, 7> wordless_;
+  std::array<std::vector<std::uint32_t>, kSentenceKinds> wordless_;
 };
 
 }  // namespace chatmind

@@ -5,7 +5,7 @@
 namespace chatmind {
 
 void PostingLists::Add(SentenceKind kind, std::uint32_t word, std::uint32_t item) {
-  std::vector<std::uint32_t>& of_word = list_of_word_[Slot(kind)];
+  std::vector<std::uint32_t>& of_word = list_of_word_[SentenceKindIndex(kind)];
   if (word >= of_word.size()) {
     of_word.resize(std::max<std::size_t>(word + 1, 2 * of_word.size()), kNoList);
   }

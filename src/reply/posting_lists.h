@@ -18,7 +18,7 @@ class PostingLists {
   void Add(SentenceKind kind, std::uint32_t word, std::uint32_t item);
 
   std::span<const std::uint32_t> Find(SentenceKind kind, std::uint32_t word) const {
-    const std::vector<std::uint32_t>& of_word = list_of_word_[Slot(kind)];
+    const std::vector<std::uint32_t>& of_word = list_of_word_[SentenceKindIndex(kind)];
     if (word >= of_word.size() || of_word[word] == kNoList) return {};
     return lists_[of_word[word]];
   }
@@ -27,13 +27,10 @@ class PostingLists {
 
  private:
   static constexpr std::uint32_t kNoList = UINT32_MAX;
-  static std::size_t Slot(SentenceKind kind) {
-    return static_cast<std::size_t>(static_cast<int>(kind) + 3);
-  }
 
   // For each kind, the list of each word id, found by plain indexing: a
   // posting is added for every word of every entry at load.
-  std::array<std::vector<std::uint32_t>, 7> list_of_word_;
+  std::array<std::vector<std::uint32_t>, kSentenceKinds> list_of_word_;
   std::vector<std::vector<std::uint32_t>> lists_;
 };
 

@@ -50,8 +50,7 @@ void SentenceSearch::Add(std::uint32_t number, const IndexEntry& entry, Vocabula
                                 ? MakeSentenceKind(EndsInQuestionMark(entry.sentence), true,
                                                    static_cast<int>(sentence_kind) < 0)
                                 : sentence_kind;
-  std::sort(ids_.begin(), ids_.end());
-  ids_.erase(std::unique(ids_.begin(), ids_.end()), ids_.end());
+  SortDistinct(ids_);
   for (const std::uint32_t id : ids_) postings_.Add(kind, id, number);
   by_position_.emplace_back(entry.position, number);
   kinds_.push_back(kind);

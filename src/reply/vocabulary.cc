@@ -1,9 +1,16 @@
 #include "reply/vocabulary.h"
 
+#include <algorithm>
+
 #include "text/index_entry.h"
 #include "text/words.h"
 
 namespace chatmind {
+
+void SortDistinct(std::vector<std::uint32_t>& ids) {
+  std::sort(ids.begin(), ids.end());
+  ids.erase(std::unique(ids.begin(), ids.end()), ids.end());
+}
 
 Vocabulary::Vocabulary() { Clear(); }
 

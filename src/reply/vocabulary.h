@@ -13,6 +13,9 @@
 
 namespace chatmind {
 
+// Sorts `ids` and drops repeated ones: a word counts once per entry or rule.
+void SortDistinct(std::vector<std::uint32_t>& ids);
+
 // The words the indexes know, by id, and what the mind's question and
 // ignored word lists make of them. Every question and ignored word is
 // known, so a word that is not is neither.

@@ -1,6 +1,7 @@
 #ifndef CHATMIND_TEXT_SENTENCE_KIND_H_
 #define CHATMIND_TEXT_SENTENCE_KIND_H_
 
+#include <cstddef>
 #include <string_view>
 
 #include "text/string_list.h"
@@ -25,6 +26,13 @@ constexpr SentenceKind MakeSentenceKind(bool ends_in_question_mark, bool has_que
                                         bool negated) {
   const int kind = !ends_in_question_mark ? 1 : has_question_word ? 3 : 2;
   return static_cast<SentenceKind>(negated ? -kind : kind);
+}
+
+// Room for every kind in a table indexed by SentenceKindIndex (-3 to 3,
+// 0 unused).
+inline constexpr std::size_t kSentenceKinds = 7;
+constexpr std::size_t SentenceKindIndex(SentenceKind kind) {
+  return static_cast<std::size_t>(static_cast<int>(kind) + 3);
 }
 
 // "не", the word that makes a sentence negated.
