@@ -4,6 +4,8 @@
 chatmind_packages=(cmake ninja-build g++ libgtest-dev libbenchmark-dev libedit-dev pkgconf python3)
 # The tests also build the Windows library and run it under Wine.
 chatmind_windows_packages=(g++-mingw-w64-i686 g++-mingw-w64-x86-64 wine wine64)
+# Fuzzing needs clang and its libFuzzer runtime.
+chatmind_fuzz_packages=(clang-14 libclang-rt-14-dev)
 
 # Usage: chatmind_install_dependencies PACKAGE...
 chatmind_install_dependencies() {

@@ -19,21 +19,10 @@ namespace {
 
 using test::MindFile;
 using test::ReadBytes;
+using test::StringSink;
 using test::TempDir;
 using test::W;
 using test::WriteBytes;
-
-class StringSink : public ByteSink {
- public:
-  bool Write(std::string_view bytes) override {
-    bytes_.append(bytes);
-    return true;
-  }
-  const std::string& bytes() const { return bytes_; }
-
- private:
-  std::string bytes_;
-};
 
 std::string Records(const Mind& mind) {
   StringSink sink;

@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "mind/mind.h"
+#include "mind/mind_file.h"
 #include "mind/reply_history.h"
 #include "text/string_list.h"
 
@@ -42,6 +43,19 @@ class TempDir {
 
  private:
   std::filesystem::path path_;
+};
+
+// Keeps every byte written to it.
+class StringSink : public ByteSink {
+ public:
+  bool Write(std::string_view bytes) override {
+    bytes_.append(bytes);
+    return true;
+  }
+  const std::string& bytes() const { return bytes_; }
+
+ private:
+  std::string bytes_;
 };
 
 std::string ReadBytes(const std::string& path);
