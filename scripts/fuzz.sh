@@ -25,6 +25,7 @@ mkdir -p "$findings"
 failed=0
 for target in "${targets[@]}"; do
   mkdir -p "$scratch/$target"
+  rm -f "$findings/$target"-*
   cp "$root/fuzz/corpus/$target"/* "$scratch/$target/"
   echo "fuzzing $target for $seconds s" >&2
   # Saves write files: a memory-backed TMPDIR keeps them fast where one exists.
