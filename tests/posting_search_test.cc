@@ -32,7 +32,11 @@ TEST(FindFirstSharedTwiceTest, Table) {
   constexpr std::uint32_t kEnd = PostingCursor::kEnd;
   const SearchCase cases[] = {
       {"two lists meet", {{{1, 4, 9}, {}, 1}, {{2, 4, 9}, {}, 1}}, {}, 4, {0, 1}},
-      {"the first meeting is taken", {{{9, 20}, {}, 1}, {{3, 9}, {}, 1}, {{3}, {}, 1}}, {}, 3, {1, 2}},
+      {"the first meeting is taken",
+       {{{9, 20}, {}, 1}, {{3, 9}, {}, 1}, {{3}, {}, 1}},
+       {},
+       3,
+       {1, 2}},
       {"a rejected entry is passed over", {{{1, 4, 9}, {}, 1}, {{4, 9}, {}, 1}}, {4}, 9, {0, 1}},
       {"a word counted twice stands alone", {{{7}, {}, 2}, {{1, 8}, {}, 1}}, {}, 7, {0}},
       {"one word of weight one is never enough", {{{1, 2, 3}, {}, 1}}, {}, kEnd, {}},
@@ -56,6 +60,23 @@ TEST(FindFirstSharedTwiceTest, Table) {
     }
     std::sort(holding.begin(), holding.end());
     EXPECT_EQ(holding, c.holding) << c.name;
+  }
+}
+
+// A sentence may bring a cursor for each of a million words. Each cursor
+// passed over costs a logarithmic step, not a pass over all the others.
+TEST(FindFirstSharedTwiceTest, ManyWordsAloneInTheirEntries) {
+  constexpr std::uint32_t kWords = 1000000;
+  std::vector<Postings> lists(kWords);
+  for (std::uint32_t i = 0; i < kWords; ++i) lists[i] = {2 * i};
+  lists.push_back({2 * kWords - 2});
+  for (const bool last_shared : {false, true}) {
+    std::vector<PostingCursor> cursors;
+    for (std::size_t i = 0; i < kWords + (last_shared ? 1 : 0); ++i) {
+      cursors.emplace_back(lists[i], Postings{}, 1, i);
+    }
+    EXPECT_EQ(FindFirstSharedTwice(cursors, [](std::uint32_t) { return true; }),
+              last_shared ? 2 * kWords - 2 : PostingCursor::kEnd);
   }
 }
 

@@ -29,6 +29,9 @@ TEST(SplitSentencesTest, Table) {
       {"a lone terminator after spaces", " . ", {}},
       {"the ellipsis byte is no terminator", W("Ну… да."), {W("Ну… да.")}},
       {"line feeds stay inside a sentence", "a\nb. c", {"a\nb."}},
+      {"a terminator first", ".a.", {"a."}},
+      {"terminators only", "?!.!", {}},
+      {"the shortest sentence is the whole text", "a!", {"a!"}},
   };
   for (const SplitCase& c : cases) {
     StringList sentences;

@@ -64,7 +64,7 @@ std::string_view Engine::GetReplyTo(std::string_view text) {
     state_->matcher_current = true;
   }
   ReplyTrace trace;
-  std::string reply;
+  std::string_view reply;
   try {
     reply = ComposeReply(
         state_->mind, state_->matcher, UpToFirstNul(text),

@@ -2,7 +2,6 @@
 
 #include <memory>
 #include <utility>
-#include <vector>
 
 #include "mind/mind_file.h"
 #include "mind/mind_format.h"
@@ -61,17 +60,14 @@ class StagedLoad {
     const std::size_t position = first_position_ + staged_.PhraseReplies.size();
     staged_.PhraseKeys.AppendShared(key, content_);
     staged_.PhraseReplies.AppendShared(value, content_);
-    sentences_.clear();
-    AppendSentences(key, sentences_);
-    for (std::string_view sentence : sentences_) {
-      staged_.SentenceIndex.push_back({sentence, position});
-    }
+    SentenceScanner sentences(key);
+    std::string_view sentence;
+    while (sentences.Next(sentence)) staged_.SentenceIndex.push_back({sentence, position});
   }
 
   TextBlock content_;
   std::size_t first_position_;
   Mind staged_;
-  std::vector<std::string_view> sentences_;
 };
 
 }  // namespace

@@ -1,7 +1,7 @@
 #include "reply/brace_rule_search.h"
 
-#include <algorithm>
 #include <cstdint>
+#include <unordered_set>
 #include <vector>
 
 #include "reply/fresh_reply.h"
@@ -27,13 +27,10 @@ std::string BraceRuleSearch::MatchSentence(const Mind& mind, const Vocabulary& v
                                            std::string_view sentence, MatchTrace* trace) const {
   std::vector<std::uint32_t> ids;
   const SentenceKind kind = vocabulary.FindWords(sentence, ids);
-  std::vector<std::uint32_t> tried;
+  std::unordered_set<std::uint32_t> tried;
   for (const std::uint32_t id : ids) {
     // A word asked again would find only the replies it found stale.
-    if (!vocabulary.IsIgnored(id) || std::find(tried.begin(), tried.end(), id) != tried.end()) {
-      continue;
-    }
-    tried.push_back(id);
+    if (!vocabulary.IsIgnored(id) || !tried.insert(id).second) continue;
     for (const std::uint32_t rule : rules_.Find(kind, id)) {
       if (!IsFreshReply(mind, mind.BraceReplies[rule])) continue;
       if (trace) {

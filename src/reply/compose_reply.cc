@@ -35,11 +35,12 @@ std::string AskStrategies(const Mind& mind, Matcher& matcher, std::string_view t
 
 }  // namespace
 
-std::string ComposeReply(Mind& mind, Matcher& matcher, std::string_view text,
-                         const FallbackReader& read_fallback, ReplyTrace* trace) {
+const std::string& ComposeReply(Mind& mind, Matcher& matcher, std::string_view text,
+                                const FallbackReader& read_fallback, ReplyTrace* trace) {
+  static const std::string kNoReply;
   if (trace) *trace = ReplyTrace();
   const std::size_t start = text.find_first_not_of(' ');
-  if (start == std::string_view::npos && !text.empty()) return {};
+  if (start == std::string_view::npos && !text.empty()) return kNoReply;
   std::string normalized(text.substr(start == std::string_view::npos ? 0 : start));
   if (normalized.empty() || !IsSentenceTerminator(normalized.back())) normalized.push_back('?');
 

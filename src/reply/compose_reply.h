@@ -25,9 +25,10 @@ using FallbackReader = std::function<std::string()>;
 // normalized text), and records the reply in LastReply and ReplyHistory. A
 // text of spaces only gets an empty reply and changes nothing. When `trace`
 // is not null, it is set to how the reply was decided. When memory runs out
-// (std::bad_alloc), the phrase lists keep their pairing.
-std::string ComposeReply(Mind& mind, Matcher& matcher, std::string_view text,
-                         const FallbackReader& read_fallback, ReplyTrace* trace = nullptr);
+// (std::bad_alloc), the phrase lists keep their pairing. Returns
+// mind.LastReply, so that a long reply is not copied once more.
+const std::string& ComposeReply(Mind& mind, Matcher& matcher, std::string_view text,
+                                const FallbackReader& read_fallback, ReplyTrace* trace = nullptr);
 
 }  // namespace chatmind
 

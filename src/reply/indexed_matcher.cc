@@ -1,7 +1,6 @@
 #include "reply/indexed_matcher.h"
 
 #include <optional>
-#include <vector>
 
 #include "text/sentences.h"
 
@@ -12,9 +11,9 @@ namespace {
 // the last sentence first; the answering sentence goes to `trace`.
 template <class Match>
 std::string FirstSentenceReply(std::string_view text, MatchTrace* trace, Match&& match) {
-  std::vector<std::string_view> sentences;
-  AppendSentences(text, sentences);
-  for (std::string_view sentence : sentences) {
+  SentenceScanner sentences(text);
+  std::string_view sentence;
+  while (sentences.Next(sentence)) {
     std::string reply = match(sentence);
     if (reply.empty()) continue;
     if (trace) trace->sentence = sentence;

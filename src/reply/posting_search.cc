@@ -39,31 +39,40 @@ void PostingCursor::SkipTo(std::uint32_t target) {
 
 std::uint32_t FindFirstSharedTwice(std::vector<PostingCursor>& cursors,
                                    const std::function<bool(std::uint32_t)>& accept) {
-  const auto by_head = [](const PostingCursor& a, const PostingCursor& b) {
-    return a.Head() < b.Head();
+  // A heap on the heads, lowest on top: a sentence may bring a cursor for
+  // each of a million words, too many to sort at every step.
+  const auto later = [](const PostingCursor& a, const PostingCursor& b) {
+    return a.Head() > b.Head();
   };
-  while (true) {
-    std::sort(cursors.begin(), cursors.end(), by_head);
-    // The pivot: the lowest head at which the weights of the cursors up to
-    // it reach two. No entry below it can.
+  const auto first = cursors.begin();
+  std::make_heap(first, cursors.end(), later);
+  const std::size_t count = cursors.size();
+  while (count > 0) {
+    const std::uint32_t head = cursors.front().Head();
+    if (head == PostingCursor::kEnd) return PostingCursor::kEnd;
+    // The cursors at the lowest head go behind the heap, to [popped, count).
     int weight = 0;
-    std::size_t pivot = 0;
-    while (pivot < cursors.size() && cursors[pivot].Head() != PostingCursor::kEnd) {
-      weight += cursors[pivot].weight();
-      if (weight >= kNeeded) break;
-      ++pivot;
+    std::size_t popped = count;
+    while (popped > 0 && cursors.front().Head() == head) {
+      weight += cursors.front().weight();
+      std::pop_heap(first, first + static_cast<std::ptrdiff_t>(popped), later);
+      --popped;
     }
-    if (weight < kNeeded) return PostingCursor::kEnd;
-    const std::uint32_t target = cursors[pivot].Head();
-    if (cursors.front().Head() == target) {
-      if (accept(target)) return target;
-      for (PostingCursor& cursor : cursors) {
-        if (cursor.Head() == target) cursor.SkipTo(target + 1);
-      }
+    if (weight >= kNeeded) {
+      if (accept(head)) return head;
+      for (std::size_t i = popped; i < count; ++i) cursors[i].SkipTo(head + 1);
     } else {
-      for (std::size_t i = 0; i < pivot; ++i) cursors[i].SkipTo(target);
+      // One word alone at its entry: no entry below the next head can reach
+      // two, so it skips straight there.
+      const std::uint32_t next = popped > 0 ? cursors.front().Head() : PostingCursor::kEnd;
+      if (next == PostingCursor::kEnd) return PostingCursor::kEnd;
+      for (std::size_t i = popped; i < count; ++i) cursors[i].SkipTo(next);
+    }
+    for (std::size_t i = popped; i < count; ++i) {
+      std::push_heap(first, first + static_cast<std::ptrdiff_t>(i + 1), later);
     }
   }
+  return PostingCursor::kEnd;
 }
 
 }  // namespace chatmind

@@ -1,7 +1,11 @@
 #include "reply/sentence_search.h"
 
 #include <algorithm>
+#include <cstdint>
+#include <functional>
 #include <optional>
+#include <unordered_map>
+#include <utility>
 
 #include "reply/fresh_reply.h"
 #include "reply/posting_search.h"
@@ -19,6 +23,16 @@ struct SharedWord {
   std::uint32_t id;
   std::optional<std::size_t> position;
   int count;
+};
+
+// A word of a sentence is told apart by its id and its number: an unknown
+// word has no id, and a word that spells no number has no number.
+constexpr std::size_t kNoPosition = SIZE_MAX;
+using WordKey = std::pair<std::uint32_t, std::size_t>;
+struct WordKeyHash {
+  std::size_t operator()(const WordKey& key) const {
+    return std::hash<std::size_t>{}(key.second) * 31 + key.first;
+  }
 };
 
 }  // namespace
@@ -59,6 +73,14 @@ void SentenceSearch::Add(std::uint32_t number, const IndexEntry& entry, Vocabula
 std::string SentenceSearch::MatchSentence(const Mind& mind, const Vocabulary& vocabulary,
                                           std::string_view sentence, MatchTrace* trace) const {
   std::vector<SharedWord> shared;
+  // Where each distinct word stands in `shared`: a sentence may hold a
+  // million distinct numbers.
+  std::unordered_map<WordKey, std::size_t, WordKeyHash> index_of;
+  const auto has_entry_at = [this](std::size_t position) {
+    const auto it = std::lower_bound(by_position_.begin(), by_position_.end(),
+                                     std::pair<std::size_t, std::uint32_t>(position, 0));
+    return it != by_position_.end() && it->first == position;
+  };
   bool has_question_word = false;
   bool negated = false;
   WordScanner scanner(sentence);
@@ -68,16 +90,16 @@ std::string SentenceSearch::MatchSentence(const Mind& mind, const Vocabulary& vo
     has_question_word = has_question_word || vocabulary.IsQuestionWord(id);
     negated = negated || vocabulary.IsNegation(id);
     if (vocabulary.IsIgnored(id)) continue;
-    const std::optional<std::size_t> position = PositionWordValue(word);
-    // A word that is neither known nor a number is in no entry.
+    std::optional<std::size_t> position = PositionWordValue(word);
+    if (position && !has_entry_at(*position)) position.reset();
+    // A word that is neither known nor the number of an entry is in no entry.
     if (id == Vocabulary::kNone && !position) continue;
-    const auto same = std::find_if(shared.begin(), shared.end(), [&](const SharedWord& s) {
-      return s.id == id && s.position == position;
-    });
-    if (same != shared.end()) {
-      ++same->count;
-    } else {
+    const auto [at, added] =
+        index_of.try_emplace({id, position.value_or(kNoPosition)}, shared.size());
+    if (added) {
       shared.push_back({std::string(word), id, position, 1});
+    } else {
+      ++shared[at->second].count;
     }
   }
   const SentenceKind kind =
@@ -110,9 +132,13 @@ std::string SentenceSearch::MatchSentence(const Mind& mind, const Vocabulary& vo
   if (found == PostingCursor::kEnd) return {};
   if (trace) {
     trace->item = found;
+    // In the order the words stand in the sentence.
+    std::vector<std::size_t> held;
     for (const PostingCursor& cursor : cursors) {
-      if (cursor.Head() == found) trace->words.push_back(shared[cursor.tag()].text);
+      if (cursor.Head() == found) held.push_back(cursor.tag());
     }
+    std::sort(held.begin(), held.end());
+    for (const std::size_t i : held) trace->words.push_back(shared[i].text);
   }
   return std::string(replies_at(found));
 }

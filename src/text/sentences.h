@@ -12,6 +12,22 @@ namespace chatmind {
 // '.', '?' and '!' end a sentence; no other byte does.
 constexpr bool IsSentenceTerminator(char c) { return c == '.' || c == '?' || c == '!'; }
 
+// Yields the sentences of a text one at a time, the text's last sentence
+// first, without storing them: a text may hold millions.
+class SentenceScanner {
+ public:
+  // `text` must outlive the scanner.
+  explicit SentenceScanner(std::string_view text);
+
+  // Sets `sentence` to the next sentence, a view into the text, and returns
+  // true; returns false when no sentence is left.
+  bool Next(std::string_view& sentence);
+
+ private:
+  // The part of the text not yet scanned; it ends at a terminator.
+  std::string_view rest_;
+};
+
 // Appends the sentences of `text` to `sentences` as views into `text`, the
 // text's last sentence first. A sentence ends at a terminator, loses its
 // leading spaces (0x20 only) and is kept only when it is at least 2 bytes
