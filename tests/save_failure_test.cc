@@ -1,6 +1,7 @@
-// Saves onto real file systems that refuse them: a full one and a read-only
-// one, each a small tmpfs in a mount namespace of the test's own, in a
-// child process (as root, or as root of a user namespace of its own).
+// Saves onto real file systems that refuse them, a full one and a read-only
+// one, and saves on a system without /proc: each in a child process with a
+// mount namespace of its own (as root, or as root of a user namespace of its
+// own), where a small tmpfs is mounted.
 
 #include <fcntl.h>
 #include <gtest/gtest.h>
@@ -13,6 +14,7 @@
 #include <cerrno>
 #include <cstring>
 #include <filesystem>
+#include <functional>
 #include <ostream>
 #include <sstream>
 #include <string>
@@ -102,7 +104,53 @@ struct FailingFileSystem {
   }
 };
 
-class SaveFailureTest : public ::testing::TestWithParam<FailingFileSystem> {
+// Runs code in a child process that has a mount namespace of its own, where
+// it may mount file systems that nobody else sees.
+class MountNamespaceTest : public ::testing::Test {
+ protected:
+  // Runs `body` in the child; its failures are the test's. Returns why the
+  // child could not set up what it needed, or an empty string.
+  std::string RunInMountNamespace(const std::function<void()>& body) {
+    int pipe_ends[2];
+    EXPECT_EQ(pipe(pipe_ends), 0);
+    const pid_t child = fork();
+    if (child == 0) {
+      close(pipe_ends[0]);
+      reasons_ = pipe_ends[1];
+      const std::string failed = EnterPrivateMountNamespace();
+      if (!failed.empty()) Refuse(failed);
+      body();
+      _exit(HasFailure() ? 1 : 0);
+    }
+    close(pipe_ends[1]);
+    std::string reason;
+    char chunk[256];
+    for (ssize_t got; (got = read(pipe_ends[0], chunk, sizeof chunk)) > 0;) {
+      reason.append(chunk, static_cast<std::size_t>(got));
+    }
+    close(pipe_ends[0]);
+    int status = 0;
+    EXPECT_EQ(waitpid(child, &status, 0), child);
+    EXPECT_TRUE(WIFEXITED(status)) << "status " << status;
+    if (WIFEXITED(status) && WEXITSTATUS(status) == kCannotMount) return reason;
+    EXPECT_EQ(WEXITSTATUS(status), 0) << "the child's failures are reported above";
+    return {};
+  }
+
+  // Ends the child, which cannot set up what it needs.
+  [[noreturn]] void Refuse(const std::string& reason) {
+    if (write(reasons_, reason.data(), reason.size()) < 0) _exit(kCannotMount);
+    _exit(kCannotMount);
+  }
+
+  TempDir dir_;
+
+ private:
+  int reasons_ = -1;
+};
+
+class SaveFailureTest : public MountNamespaceTest,
+                        public ::testing::WithParamInterface<FailingFileSystem> {
  protected:
   // Runs in the child: an engine loads a mind file from elsewhere and one
   // from the failing file system, learns a pair, and cannot save there.
@@ -142,46 +190,37 @@ class SaveFailureTest : public ::testing::TestWithParam<FailingFileSystem> {
     EXPECT_TRUE(std::includes(saved.begin(), saved.end(), expected.begin(), expected.end()))
         << "everything loaded and learned is saved";
   }
-
-  [[noreturn]] void Refuse(const std::string& reason) {
-    if (write(reasons_, reason.data(), reason.size()) < 0) _exit(kCannotMount);
-    _exit(kCannotMount);
-  }
-
-  TempDir dir_;
-  int reasons_ = -1;
 };
 
 TEST_P(SaveFailureTest, SaveFailsAndKeepsTheFileAndTheKnowledge) {
   std::filesystem::create_directory(dir_.Path("fs"));
-  int pipe_ends[2];
-  ASSERT_EQ(pipe(pipe_ends), 0);
-  const pid_t child = fork();
-  if (child == 0) {
-    close(pipe_ends[0]);
-    reasons_ = pipe_ends[1];
-    const std::string failed = EnterPrivateMountNamespace();
-    if (!failed.empty()) Refuse(failed);
-    SaveOntoFailingFileSystem();
-    _exit(HasFailure() ? 1 : 0);
-  }
-  close(pipe_ends[1]);
-  std::string reason;
-  char chunk[256];
-  for (ssize_t got; (got = read(pipe_ends[0], chunk, sizeof chunk)) > 0;)
-    reason.append(chunk, static_cast<std::size_t>(got));
-  close(pipe_ends[0]);
-  int status = 0;
-  ASSERT_EQ(waitpid(child, &status, 0), child);
-  ASSERT_TRUE(WIFEXITED(status)) << "status " << status;
-  if (WEXITSTATUS(status) == kCannotMount) GTEST_SKIP() << "no file system of our own: " << reason;
-  EXPECT_EQ(WEXITSTATUS(status), 0) << "the child's failures are reported above";
+  const std::string refused = RunInMountNamespace([this] { SaveOntoFailingFileSystem(); });
+  if (!refused.empty()) GTEST_SKIP() << "no file system of our own: " << refused;
 }
 
 INSTANTIATE_TEST_SUITE_P(FileSystems, SaveFailureTest,
                          ::testing::Values(FailingFileSystem{"FullDisk", false},
                                            FailingFileSystem{"ReadOnly", true}),
                          [](const auto& param_info) { return std::string(param_info.param.name); });
+
+// Some systems have no /proc, where the unnamed temporary file is named by
+// other means.
+TEST_F(MountNamespaceTest, SavesWithoutProc) {
+  const std::string refused = RunInMountNamespace([this] {
+    if (mount("tmpfs", "/proc", "tmpfs", MS_NOSUID | MS_NODEV, "size=4k") != 0) {
+      Refuse(std::string("tmpfs on /proc: ") + std::strerror(errno));
+    }
+    ASSERT_FALSE(std::filesystem::exists("/proc/self"));
+    const std::string path = dir_.Path("talk.mind");
+    WriteBytes(path, MindFile({"Привет!", "Здравствуй!"}));
+    Engine engine(dir_.Path("chatmind.INI"));
+    ASSERT_TRUE(engine.LoadMind(path));
+    EXPECT_TRUE(engine.SaveMind(path));
+    EXPECT_EQ(ReadBytes(path), MindFile({"Привет!", "Здравствуй!"}));
+    EXPECT_EQ(FilesIn(dir_.Path("")), std::vector<std::string>{"talk.mind"});
+  });
+  if (!refused.empty()) GTEST_SKIP() << "no file system of our own: " << refused;
+}
 
 }  // namespace
 }  // namespace chatmind
