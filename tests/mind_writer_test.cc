@@ -1,7 +1,9 @@
 #include "mind/mind_writer.h"
 
+#include <fcntl.h>
 #include <gtest/gtest.h>
 #include <signal.h>
+#include <sys/file.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
@@ -9,6 +11,7 @@
 
 #include <filesystem>
 #include <functional>
+#include <vector>
 
 #include "mind/mind_reader.h"
 #include "support/test_support.h"
@@ -314,6 +317,42 @@ TEST_F(SaveMindFileTest, ReplacesTheFileALinkPointsTo) {
   ASSERT_TRUE(SaveMindFile(mind, Path()));
   EXPECT_TRUE(std::filesystem::is_symlink(Path()));
   EXPECT_EQ(ReadBytes(target), MindFile({" <ESCAPE>", "e"}));
+}
+
+// A save that was killed leaves its temporary file behind; the next save of
+// the same target removes it, unless a save still running holds it (as the
+// lock taken here shows), and leaves every other file alone.
+TEST_F(SaveMindFileTest, RemovesOnlyTheTargetsTemporariesThatNobodyHolds) {
+  const struct {
+    const char* name;
+    bool held;
+    bool removed;
+  } files[] = {
+      {".out.mind.tmp-1", false, true},
+      {".out.mind.tmp-4294967295", false, true},
+      {".out.mind.tmp-77", true, false},
+      {".other.mind.tmp-1", false, false},
+      {".out.mind.tmp-", false, false},
+      {".out.mind.tmp-12a", false, false},
+      {".out.mind.tmp-1.bak", false, false},
+      {"out.mind.tmp-1", false, false},
+      {".out.mind.tmp-1x.mind.tmp-1", false, false},
+  };
+  std::vector<int> holders;
+  for (const auto& file : files) {
+    WriteBytes(dir_.Path(file.name), "partial");
+    if (!file.held) continue;
+    holders.push_back(open(dir_.Path(file.name).c_str(), O_RDONLY | O_CLOEXEC));
+    ASSERT_EQ(flock(holders.back(), LOCK_EX), 0);
+  }
+  Mind mind;
+  mind.EscapePhrases = {"e"};
+  ASSERT_TRUE(SaveMindFile(mind, Path()));
+  EXPECT_EQ(ReadBytes(Path()), MindFile({" <ESCAPE>", "e"}));
+  for (const auto& file : files) {
+    EXPECT_EQ(std::filesystem::exists(dir_.Path(file.name)), !file.removed) << file.name;
+  }
+  for (int fd : holders) close(fd);
 }
 
 // Former bugs: a save used to leave index entries on the positions their

@@ -1,7 +1,9 @@
 #include <windows.h>
 
 #include <algorithm>
+#include <cstdint>
 #include <string>
+#include <string_view>
 #include <utility>
 
 #include "mind/buffered_sink.h"
@@ -16,6 +18,9 @@ namespace {
 
 // The largest single ReadFile or WriteFile request.
 constexpr DWORD kMaxTransfer = 1 << 30;
+constexpr int kTempNameAttempts = 100;
+constexpr std::size_t kTemporaryDigits = 8;
+constexpr std::string_view kTemporaryExtension = ".tmp";
 
 class FileHandle {
  public:
@@ -78,15 +83,69 @@ std::string FinalPath(HANDLE file, const std::string& path) {
   return std::string(final_path, length);
 }
 
-// Creates an empty file beside `target` and returns its name; an empty
-// string, with the system's error code set, when none can be made there.
-std::string CreateTemporaryFile(const std::string& target) {
-  const std::size_t separator = target.find_last_of("\\/:");
-  const std::string directory =
-      separator == std::string::npos ? std::string(".") : target.substr(0, separator + 1);
-  char name[MAX_PATH];
-  if (::GetTempFileNameA(directory.c_str(), "cm", 0, name) == 0) return {};
-  return name;
+std::string DirectoryOf(const std::string& path) {
+  const std::size_t separator = path.find_last_of("\\/:");
+  return separator == std::string::npos ? std::string() : path.substr(0, separator + 1);
+}
+
+std::string TemporaryName(const std::string& target, int attempt) {
+  LARGE_INTEGER now;
+  ::QueryPerformanceCounter(&now);
+  std::uint64_t salt = static_cast<std::uint64_t>(now.QuadPart) * 2654435761u +
+                       static_cast<std::uint64_t>(::GetCurrentProcessId()) * 40503u +
+                       static_cast<std::uint64_t>(attempt);
+  std::string hex(kTemporaryDigits, '0');
+  for (std::size_t i = kTemporaryDigits; i-- > 0; salt >>= 4) {
+    hex[i] = "0123456789abcdef"[salt & 15];
+  }
+  return target + "." + hex + std::string(kTemporaryExtension);
+}
+
+// Whether `entry` is a name TemporaryName gives for a target named `base`.
+bool IsTemporaryName(std::string_view entry, std::string_view base) {
+  if (entry.size() != base.size() + 1 + kTemporaryDigits + kTemporaryExtension.size() ||
+      entry.substr(0, base.size()) != base || entry[base.size()] != '.' ||
+      entry.substr(entry.size() - kTemporaryExtension.size()) != kTemporaryExtension) {
+    return false;
+  }
+  return entry.substr(base.size() + 1, kTemporaryDigits).find_first_not_of("0123456789abcdef") ==
+         std::string_view::npos;
+}
+
+// A save holds its temporary file open without sharing, and Windows closes
+// the files of a process that dies, so a temporary of `target` that can be
+// deleted was left by a save that never ended; those of saves still running
+// cannot be.
+void RemoveDeadTemporaries(const std::string& target) {
+  const std::string directory = DirectoryOf(target);
+  const std::string base = target.substr(directory.size());
+  WIN32_FIND_DATAA found;
+  const HANDLE search =
+      ::FindFirstFileA((target + ".*" + std::string(kTemporaryExtension)).c_str(), &found);
+  if (search == INVALID_HANDLE_VALUE) return;
+  do {
+    if (IsTemporaryName(found.cFileName, base)) {
+      ::DeleteFileA((directory + found.cFileName).c_str());
+    }
+  } while (::FindNextFileA(search, &found));
+  ::FindClose(search);
+}
+
+// Creates a new file beside `target`, held without sharing, and sets `name`
+// to its name; an invalid handle, with the system's error code set, when
+// none can be made there.
+HANDLE CreateTemporaryFile(const std::string& target, std::string& name) {
+  for (int attempt = 0; attempt < kTempNameAttempts; ++attempt) {
+    std::string candidate = TemporaryName(target, attempt);
+    const HANDLE file = OpenUnshared(candidate, GENERIC_WRITE, CREATE_NEW);
+    if (file != INVALID_HANDLE_VALUE) {
+      name = std::move(candidate);
+      return file;
+    }
+    if (::GetLastError() != ERROR_FILE_EXISTS) return file;
+  }
+  ::SetLastError(ERROR_FILE_EXISTS);
+  return INVALID_HANDLE_VALUE;
 }
 
 }  // namespace
@@ -121,8 +180,10 @@ bool ReplaceFile(const std::string& path, const std::function<bool(ByteSink&)>& 
   }
   const std::string target = existing.valid() ? FinalPath(existing.get(), path) : path;
 
-  const std::string temporary_name = CreateTemporaryFile(target);
-  if (temporary_name.empty()) {
+  RemoveDeadTemporaries(target);
+  std::string temporary_name;
+  const HANDLE created = CreateTemporaryFile(target, temporary_name);
+  if (created == INVALID_HANDLE_VALUE) {
     // A writable file in a directory where we may not create files can
     // still be saved, in place. Any other failure (a missing directory, a
     // full disk) must leave the old file alone.
@@ -130,12 +191,13 @@ bool ReplaceFile(const std::string& path, const std::function<bool(ByteSink&)>& 
     existing.Close();
     return WriteInPlace(target, true, produce);
   }
+  // Declared first, the guard removes the temporary only once it is closed.
   TemporaryFileGuard guard(temporary_name);
-  FileHandle temporary(OpenUnshared(temporary_name, GENERIC_WRITE, TRUNCATE_EXISTING));
-  if (!temporary.valid() || !FillFile(temporary.get(), true, produce) || !temporary.Close()) {
-    return false;
-  }
-  // A file that is open, even by us, cannot be replaced.
+  FileHandle temporary(created);
+  if (!FillFile(temporary.get(), true, produce) || !temporary.Close()) return false;
+  // A file that is open, even by us, cannot be replaced. Another save that
+  // starts right now may take the closed temporary for a dead one's; the
+  // move then fails and the target keeps its old content.
   if (existing.valid()) existing.Close();
   if (!::MoveFileExA(temporary_name.c_str(), target.c_str(),
                      MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {

@@ -2,8 +2,9 @@
  * the three functions by decorated name and by ordinal, and holds a
  * conversation through them. Also checks that the settings file is read from
  * the Windows directory and not from beside the library, that mind files
- * held open elsewhere are neither loaded nor saved over, and that the
- * library starts afresh after an unload.
+ * held open elsewhere are neither loaded nor saved over, that a save clears
+ * away what a killed one left, and that the library starts afresh after an
+ * unload.
  * Usage: run in a scratch directory holding chatmind.dll, for it writes
  * files there and chatmind.INI in the Windows directory. */
 #include <windows.h>
@@ -87,6 +88,24 @@ static void FilesInUse(const struct Functions* functions) {
   CHECK(Replies(functions, "Again.", "Hi!"));
 }
 
+/* A temporary file that a killed save left behind is removed by the next
+ * save of its mind file; one that a running save holds is not, nor is one
+ * of another mind file. */
+static void LeftoverTemporaries(const struct Functions* functions) {
+  static const char* const kFiles[] = {"talk.mind.0123abcd.tmp", "talk.mind.0123abce.tmp",
+                                       "other.mind.0123abcd.tmp"};
+  for (size_t i = 0; i < sizeof kFiles / sizeof kFiles[0]; ++i) WriteBytes(kFiles[i], "x", 1);
+  HANDLE held = CreateFileA(kFiles[1], GENERIC_WRITE, 0, NULL, OPEN_EXISTING, 0, NULL);
+  CHECK(held != INVALID_HANDLE_VALUE);
+  CHECK(functions->save_mind("talk.mind") == -1);
+  CHECK(GetFileAttributesA(kFiles[0]) == INVALID_FILE_ATTRIBUTES);
+  CHECK(GetFileAttributesA(kFiles[1]) != INVALID_FILE_ATTRIBUTES);
+  CHECK(GetFileAttributesA(kFiles[2]) != INVALID_FILE_ATTRIBUTES);
+  CloseHandle(held);
+  remove(kFiles[1]);
+  remove(kFiles[2]);
+}
+
 /* The fallback reply comes from the settings file in the Windows directory,
  * read again at every fallback. */
 static void Settings(const struct Functions* functions, const char* windows_settings) {
@@ -138,6 +157,7 @@ int main(void) {
   NoOtherExports(library);
   Conversation(&functions, windows_settings);
   FilesInUse(&functions);
+  LeftoverTemporaries(&functions);
 
   /* Unloading ends the conversation; a new load starts with an empty mind. */
   CHECK(FreeLibrary(library));
