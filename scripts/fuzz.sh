@@ -22,16 +22,18 @@ scratch="$(mktemp -d)"
 trap 'rm -rf "$scratch"' EXIT
 mkdir -p "$findings"
 
+# Saves write files: a memory-backed TMPDIR keeps them fast where one exists.
+fuzz_tmp="${TMPDIR:-/tmp}"
+[ -w /dev/shm ] && fuzz_tmp=/dev/shm
+
 failed=0
 for target in "${targets[@]}"; do
   mkdir -p "$scratch/$target"
   rm -f "$findings/$target"-*
   cp "$root/fuzz/corpus/$target"/* "$scratch/$target/"
   echo "fuzzing $target for $seconds s" >&2
-  # Saves write files: a memory-backed TMPDIR keeps them fast where one exists.
-  if ! (cd "$scratch" && TMPDIR="$([ -w /dev/shm ] && echo /dev/shm || echo "${TMPDIR:-/tmp}")" \
-        "$build/fuzz/${target}_fuzzer" -max_total_time="$seconds" -max_len=4096 \
-        -timeout=10 -rss_limit_mb=4096 -print_final_stats=1 \
+  if ! (cd "$scratch" && TMPDIR="$fuzz_tmp" "$build/fuzz/${target}_fuzzer" \
+        -max_total_time="$seconds" -max_len=4096 -timeout=10 -rss_limit_mb=4096 -print_final_stats=1 \
         -artifact_prefix="$findings/${target}-" "$scratch/$target" >"$scratch/$target.log" 2>&1); then
     failed=1
     tail -n 60 "$scratch/$target.log" >&2

@@ -70,17 +70,20 @@ void SentenceSearch::Add(std::uint32_t number, const IndexEntry& entry, Vocabula
   kinds_.push_back(kind);
 }
 
+std::span<const std::pair<std::size_t, std::uint32_t>> SentenceSearch::EntriesAt(
+    std::size_t position) const {
+  const auto [first, last] = std::equal_range(
+      by_position_.begin(), by_position_.end(), std::pair<std::size_t, std::uint32_t>(position, 0),
+      [](const auto& a, const auto& b) { return a.first < b.first; });
+  return {first, last};
+}
+
 std::string SentenceSearch::MatchSentence(const Mind& mind, const Vocabulary& vocabulary,
                                           std::string_view sentence, MatchTrace* trace) const {
   std::vector<SharedWord> shared;
   // Where each distinct word stands in `shared`: a sentence may hold a
   // million distinct numbers.
   std::unordered_map<WordKey, std::size_t, WordKeyHash> index_of;
-  const auto has_entry_at = [this](std::size_t position) {
-    const auto it = std::lower_bound(by_position_.begin(), by_position_.end(),
-                                     std::pair<std::size_t, std::uint32_t>(position, 0));
-    return it != by_position_.end() && it->first == position;
-  };
   bool has_question_word = false;
   bool negated = false;
   WordScanner scanner(sentence);
@@ -91,7 +94,7 @@ std::string SentenceSearch::MatchSentence(const Mind& mind, const Vocabulary& vo
     negated = negated || vocabulary.IsNegation(id);
     if (vocabulary.IsIgnored(id)) continue;
     std::optional<std::size_t> position = PositionWordValue(word);
-    if (position && !has_entry_at(*position)) position.reset();
+    if (position && EntriesAt(*position).empty()) position.reset();
     // A word that is neither known nor the number of an entry is in no entry.
     if (id == Vocabulary::kNone && !position) continue;
     const auto [at, added] =
@@ -110,11 +113,8 @@ std::string SentenceSearch::MatchSentence(const Mind& mind, const Vocabulary& vo
   std::vector<PostingCursor> cursors;
   for (std::size_t i = 0; i < shared.size(); ++i) {
     if (shared[i].position) {
-      const std::size_t value = *shared[i].position;
-      for (auto it = std::lower_bound(by_position_.begin(), by_position_.end(),
-                                      std::pair<std::size_t, std::uint32_t>(value, 0));
-           it != by_position_.end() && it->first == value; ++it) {
-        if (kinds_[it->second] == kind) numbered[i].push_back(it->second);
+      for (const auto& at : EntriesAt(*shared[i].position)) {
+        if (kinds_[at.second] == kind) numbered[i].push_back(at.second);
       }
     }
     const std::span<const std::uint32_t> plain = postings_.Find(kind, shared[i].id);

@@ -3,6 +3,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <span>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -38,6 +39,9 @@ class SentenceSearch {
 
  private:
   void Add(std::uint32_t number, const IndexEntry& entry, Vocabulary& vocabulary);
+
+  // The (position, entry) pairs of by_position_ whose position is `position`.
+  std::span<const std::pair<std::size_t, std::uint32_t>> EntriesAt(std::size_t position) const;
 
   // The kind of each entry.
   std::vector<SentenceKind> kinds_;
