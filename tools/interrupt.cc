@@ -1,5 +1,8 @@
 #include "interrupt.h"
 
+#include <poll.h>
+
+#include <cerrno>
 #include <csignal>
 
 namespace chatmind::tool {
@@ -8,6 +11,14 @@ namespace {
 volatile std::sig_atomic_t interrupted = 0;
 
 extern "C" void NoteInterrupt(int) { interrupted = 1; }
+
+sigset_t InterruptSignals() {
+  sigset_t signals;
+  sigemptyset(&signals);
+  sigaddset(&signals, SIGINT);
+  sigaddset(&signals, SIGTERM);
+  return signals;
+}
 
 }  // namespace
 
@@ -21,5 +32,28 @@ void CatchInterrupts() {
 }
 
 bool Interrupted() { return interrupted != 0; }
+
+bool WaitForInput(int fd) {
+  // The signals stay blocked between the check and the wait, and ppoll
+  // unblocks them only while it waits: one that arrives in between is
+  // delivered there and ends the wait instead of being missed.
+  const sigset_t signals = InterruptSignals();
+  sigset_t previous;
+  pthread_sigmask(SIG_BLOCK, &signals, &previous);
+  sigset_t waiting = previous;
+  sigdelset(&waiting, SIGINT);
+  sigdelset(&waiting, SIGTERM);
+  pollfd input = {fd, POLLIN, 0};
+  bool ready = false;
+  while (!Interrupted()) {
+    const int result = ppoll(&input, 1, nullptr, &waiting);
+    if (result > 0 || (result < 0 && errno != EINTR)) {
+      ready = true;  // a failed wait is left for the read to report
+      break;
+    }
+  }
+  pthread_sigmask(SIG_SETMASK, &previous, nullptr);
+  return ready && !Interrupted();
+}
 
 }  // namespace chatmind::tool

@@ -5,6 +5,7 @@ import os
 import pty
 import select
 import signal
+import termios
 import time
 import unittest
 
@@ -27,10 +28,22 @@ class Terminal:
         os.write(self.fd, keys.encode())
 
     def answer(self, keys):
-        """Types `keys` at the next prompt. Keys typed before the line editor
-        has the terminal would meet its cooked mode, which swallows Ctrl-D."""
+        """Types `keys` at the next prompt, once the line editor has the
+        terminal. It prints the prompt before it takes the terminal, and keys
+        that meet the cooked mode are echoed twice, a Ctrl-D among them lost."""
         self.expect("> ")
+        self.wait_for_line_editor()
         self.type(keys)
+
+    def wait_for_line_editor(self, timeout=10):
+        """Waits until the terminal leaves cooked (canonical) mode; a
+        pseudo-terminal's two ends share their settings."""
+        deadline = time.monotonic() + timeout
+        while termios.tcgetattr(self.fd)[3] & termios.ICANON:
+            if time.monotonic() > deadline:
+                raise AssertionError("the line editor never took the terminal:\n"
+                                     + self.screen.decode(errors="replace"))
+            time.sleep(0.001)
 
     def expect(self, text, timeout=10):
         """Waits until `text` appears after what was expected before."""
@@ -109,7 +122,10 @@ class TerminalTest(ProgramTest):
         terminal.expect("Здравствуй!")
         terminal.answer("Меня зовут Аня.\r")
         terminal.expect("Не понял.")
-        terminal.answer(CTRL_C)
+        # Typed the moment the prompt shows, before the line editor reads: a
+        # signal that comes before the read must end it all the same.
+        terminal.expect("> ")
+        terminal.type(CTRL_C)
         self.assertEqual(terminal.exit_status(), 0)
         self.assertIn(mind_bytes(["Здравствуй!", "Меня зовут Аня."]), mind.read_bytes())
 
