@@ -26,7 +26,9 @@ void CatchInterrupts() {
   struct sigaction action = {};
   action.sa_handler = NoteInterrupt;
   sigemptyset(&action.sa_mask);
-  action.sa_flags = 0;  // no SA_RESTART: a blocked read must return
+  // Reads wait in WaitForInput, which a signal always ends; any other call
+  // it interrupts goes on, so that no output is lost to it.
+  action.sa_flags = SA_RESTART;
   sigaction(SIGINT, &action, nullptr);
   sigaction(SIGTERM, &action, nullptr);
 }
