@@ -108,10 +108,8 @@ std::string Contents(const std::string& path) {
 }
 
 std::vector<std::string> FilesBeside(const TempDir& dir, const std::string& name) {
-  std::vector<std::string> others;
-  for (const auto& entry : std::filesystem::directory_iterator(dir.Root())) {
-    if (entry.path().filename() != name) others.push_back(entry.path().filename().string());
-  }
+  std::vector<std::string> others = test::FileNamesIn(dir.Root());
+  std::erase(others, name);
   return others;
 }
 

@@ -26,6 +26,7 @@
 namespace chatmind {
 namespace {
 
+using test::FileNamesIn;
 using test::MindFile;
 using test::ReadBytes;
 using test::TempDir;
@@ -85,14 +86,6 @@ std::vector<std::string> SortedLines(const std::string& bytes) {
   for (std::string line; std::getline(stream, line);) lines.push_back(line);
   std::sort(lines.begin(), lines.end());
   return lines;
-}
-
-std::vector<std::string> FilesIn(const std::string& directory) {
-  std::vector<std::string> names;
-  for (const auto& entry : std::filesystem::directory_iterator(directory)) {
-    names.push_back(entry.path().filename().string());
-  }
-  return names;
 }
 
 struct FailingFileSystem {
@@ -179,7 +172,7 @@ class SaveFailureTest : public MountNamespaceTest,
     engine.GetReplyTo(W("О чём?"));
     EXPECT_FALSE(engine.SaveMind(path));
     EXPECT_TRUE(ReadBytes(path) == old_content) << "the old file is kept";
-    EXPECT_EQ(FilesIn(mount_point), std::vector<std::string>{"old.mind"});
+    EXPECT_EQ(FileNamesIn(mount_point), std::vector<std::string>{"old.mind"});
 
     EXPECT_EQ(engine.GetReplyTo(W("Давай о другом.")), W("О чём?")) << "the learned pair";
     const std::string elsewhere = dir_.Path("elsewhere.mind");
@@ -217,7 +210,7 @@ TEST_F(MountNamespaceTest, SavesWithoutProc) {
     ASSERT_TRUE(engine.LoadMind(path));
     EXPECT_TRUE(engine.SaveMind(path));
     EXPECT_EQ(ReadBytes(path), MindFile({"Привет!", "Здравствуй!"}));
-    EXPECT_EQ(FilesIn(dir_.Path("")), std::vector<std::string>{"talk.mind"});
+    EXPECT_EQ(FileNamesIn(dir_.Path("")), std::vector<std::string>{"talk.mind"});
   });
   if (!refused.empty()) GTEST_SKIP() << "no file system of our own: " << refused;
 }

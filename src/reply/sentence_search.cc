@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <functional>
 #include <optional>
+#include <span>
 #include <unordered_map>
 #include <utility>
 
@@ -17,11 +18,16 @@ namespace {
 
 bool EndsInQuestionMark(std::string_view text) { return !text.empty() && text.back() == '?'; }
 
+// The (position, entry) pairs of the index entries at one position.
+using EntriesOfPosition = std::span<const std::pair<std::size_t, std::uint32_t>>;
+
 // A distinct significant word of a sentence and how often it stands there.
 struct SharedWord {
   std::string text;
   std::uint32_t id;
   std::optional<std::size_t> position;
+  // The index entries at `position`.
+  EntriesOfPosition at_position;
   int count;
 };
 
@@ -94,13 +100,14 @@ std::string SentenceSearch::MatchSentence(const Mind& mind, const Vocabulary& vo
     negated = negated || vocabulary.IsNegation(id);
     if (vocabulary.IsIgnored(id)) continue;
     std::optional<std::size_t> position = PositionWordValue(word);
-    if (position && EntriesAt(*position).empty()) position.reset();
+    const EntriesOfPosition at_position = position ? EntriesAt(*position) : EntriesOfPosition();
+    if (at_position.empty()) position.reset();
     // A word that is neither known nor the number of an entry is in no entry.
     if (id == Vocabulary::kNone && !position) continue;
     const auto [at, added] =
         index_of.try_emplace({id, position.value_or(kNoPosition)}, shared.size());
     if (added) {
-      shared.push_back({std::string(word), id, position, 1});
+      shared.push_back({std::string(word), id, position, at_position, 1});
     } else {
       ++shared[at->second].count;
     }
@@ -112,10 +119,8 @@ std::string SentenceSearch::MatchSentence(const Mind& mind, const Vocabulary& vo
   std::vector<std::vector<std::uint32_t>> numbered(shared.size());
   std::vector<PostingCursor> cursors;
   for (std::size_t i = 0; i < shared.size(); ++i) {
-    if (shared[i].position) {
-      for (const auto& at : EntriesAt(*shared[i].position)) {
-        if (kinds_[at.second] == kind) numbered[i].push_back(at.second);
-      }
+    for (const auto& at : shared[i].at_position) {
+      if (kinds_[at.second] == kind) numbered[i].push_back(at.second);
     }
     const std::span<const std::uint32_t> plain = postings_.Find(kind, shared[i].id);
     if (plain.empty() && numbered[i].empty()) continue;

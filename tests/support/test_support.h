@@ -5,6 +5,7 @@
 #include <initializer_list>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "mind/mind.h"
 #include "mind/mind_file.h"
@@ -60,6 +61,9 @@ class StringSink : public ByteSink {
 
 std::string ReadBytes(const std::string& path);
 void WriteBytes(const std::string& path, std::string_view bytes);
+
+// The names of the entries of `directory`, in the order the system lists them.
+std::vector<std::string> FileNamesIn(const std::string& directory);
 
 }  // namespace chatmind::test
 
